@@ -1,0 +1,128 @@
+#include "settings/SettingsFile.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <system_error>
+
+#include "settings/LevelText.h"
+#include "settings/ProfileFile.h"
+
+namespace brixel {
+
+namespace {
+
+std::string FlagText(std::optional<bool> flag)
+{
+    if (!flag) {
+        return {};
+    }
+    return *flag ? "True" : "False";
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<bool> ParseFlag(const std::optional<std::string>& text)
+{
+    if (!text) {
+        return std::nullopt;
+    }
+    if (EqualNoCase(*text, "True") || *text == "-1") {
+        return true;
+    }
+    if (EqualNoCase(*text, "False") || *text == "0") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+// A missing file reads as empty text. False when the file exists but cannot
+// be read, so the caller does not overwrite what it could not see.
+bool ReadWholeFile(const std::filesystem::path& path, std::string& text)
+{
+    text.clear();
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return true;
+    }
+    if (error || !std::filesystem::is_regular_file(status)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool WriteWholeFile(const std::filesystem::path& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+std::string WriteSettingsText(std::string_view text, const Settings& settings)
+{
+    std::string result = WriteProfileString(text, SettingsSection, StartingLevelKey, LevelToText(settings.StartingLevel));
+    result = WriteProfileString(result, SettingsSection, FillLinesKey, FlagText(settings.FillLines));
+    result = WriteProfileString(result, SettingsSection, PlaySoundsKey, FlagText(settings.PlaySounds));
+    result = WriteProfileString(result, SettingsSection, HideSplashKey, FlagText(settings.HideSplash));
+    return result;
+}
+
+Settings ReadSettingsText(std::string_view text)
+{
+    Settings settings;
+    if (const std::optional<std::string> level = ReadProfileString(text, SettingsSection, StartingLevelKey)) {
+        settings.StartingLevel = CheckLevelText(*level, ".", "");
+    }
+    settings.FillLines = ParseFlag(ReadProfileString(text, SettingsSection, FillLinesKey));
+    settings.PlaySounds = ParseFlag(ReadProfileString(text, SettingsSection, PlaySoundsKey));
+    settings.HideSplash = ParseFlag(ReadProfileString(text, SettingsSection, HideSplashKey));
+    return settings;
+}
+
+bool SaveSettings(const Settings& settings, const std::filesystem::path& iniPath)
+{
+    std::string text;
+    if (!ReadWholeFile(iniPath, text)) {
+        return false;
+    }
+    if (iniPath.has_parent_path()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(iniPath.parent_path(), ignored);
+    }
+    return WriteWholeFile(iniPath, WriteSettingsText(text, settings));
+}
+
+Settings LoadSettings(const std::filesystem::path& iniPath)
+{
+    std::string text;
+    if (!ReadWholeFile(iniPath, text)) {
+        return {};
+    }
+    return ReadSettingsText(text);
+}
+
+}  // namespace brixel
