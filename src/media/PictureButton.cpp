@@ -1,0 +1,45 @@
+#include "media/PictureButton.h"
+
+#include <QMouseEvent>
+
+PictureButton::PictureButton(const QPixmap& released, const QPixmap& pressed, QWidget* parent)
+    : QLabel(parent), m_released(released), m_pressed(pressed)
+{
+    setPixmap(m_released);
+    setFocusPolicy(Qt::NoFocus);
+    resize(m_released.size());
+}
+
+void PictureButton::SetPictures(const QPixmap& released, const QPixmap& pressed)
+{
+    const bool down = IsShowingPressed();
+    m_released = released;
+    m_pressed = pressed;
+    setPixmap(down ? m_pressed : m_released);
+}
+
+bool PictureButton::IsShowingPressed() const
+{
+    return pixmap().cacheKey() == m_pressed.cacheKey();
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    // Only the first button of a chord counts as the press.
+    if ((event->buttons() & ~event->button()) != Qt::NoButton) {
+        return;
+    }
+    ShowPressed();
+    emit MouseDown();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->buttons() != Qt::NoButton) {
+        return;  // other buttons are still held: the click ends with the last one
+    }
+    ShowReleased();
+    emit MouseUp();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+// A picture that acts as a button: any mouse button shows the pressed picture,
+// the release puts the released picture back and then reports the click. The
+// release goes to the button that took the press wherever the pointer is, so
+// letting go outside the button still acts.
+class PictureButton : public QLabel {
+    Q_OBJECT
+public:
+    PictureButton(const QPixmap& released, const QPixmap& pressed, QWidget* parent);
+
+    void SetPictures(const QPixmap& released, const QPixmap& pressed);
+    void ShowPressed() { setPixmap(m_pressed); }
+    void ShowReleased() { setPixmap(m_released); }
+    bool IsShowingPressed() const;
+
+signals:
+    void MouseDown();
+    void MouseUp();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_released;
+    QPixmap m_pressed;
+};

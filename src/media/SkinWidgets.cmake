@@ -1,0 +1,19 @@
+# The skin's shared widgets: picture buttons, skinned windows, dragging,
+# the skin bitmaps by name and the web-page opener.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+add_library(fallox_skin STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/PictureButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictureButton.h
+  ${CMAKE_CURRENT_LIST_DIR}/SkinPictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinPictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/SkinnedWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinnedWindow.h
+)
+set_target_properties(fallox_skin PROPERTIES AUTOMOC ON)
+target_include_directories(fallox_skin PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
+target_link_libraries(fallox_skin PUBLIC Qt6::Widgets)
+
+# Every picture of the game, embedded once, loaded as ":/images/..." and ":/skin/...".
+include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
+list(TRANSFORM FALLOX_RESOURCE_FILES PREPEND ${PROJECT_SOURCE_DIR}/resources/ OUTPUT_VARIABLE fallox_pictures)
+qt_add_resources(fallox_skin "pictures" PREFIX "/" BASE ${PROJECT_SOURCE_DIR}/resources FILES ${fallox_pictures})
