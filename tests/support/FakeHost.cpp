@@ -45,8 +45,10 @@ bool FakeHost::RunDueEvents()
 
 void FakeHost::DeliverEvents(std::optional<double> timeout)
 {
-    timeouts.push_back(timeout);
-    log.push_back("deliver");
+    if (record) {
+        timeouts.push_back(timeout);
+        log.push_back("deliver");
+    }
     if (!RunDueEvents()) {
         if (timeout) {
             // Like a real timer, wake a hair late rather than early, so a wait
@@ -82,6 +84,9 @@ double FakeHost::Random()
 
 void FakeHost::PaintTile(int col, int row, int tile)
 {
+    if (!record) {
+        return;
+    }
     paints.push_back({col, row, tile});
     if (logPaints) {
         log.push_back("paint " + std::to_string(col) + "," + std::to_string(row) + "=" + std::to_string(tile));
@@ -91,17 +96,39 @@ void FakeHost::PaintTile(int col, int row, int tile)
 void FakeHost::PresentWell()
 {
     ++presents;
-    log.push_back("present");
+    if (record) {
+        log.push_back("present");
+    }
     if (OnPresent) {
         OnPresent();
+    }
+}
+
+void FakeHost::ShowPreview(int pieceType)
+{
+    ++previewCount;
+    if (record) {
+        previews.push_back(pieceType);
+    }
+    if (OnPreview) {
+        OnPreview(pieceType);
     }
 }
 
 void FakeHost::SetCounterText(Counter counter, const std::string& text)
 {
     counters[counter] = text;
+    if (!record) {
+        return;
+    }
     static const char* const Names[] = {"score", "lines", "level"};
     log.push_back(std::string(Names[static_cast<int>(counter)]) + "=" + text);
+}
+
+void FakeHost::SetIntroVisible(bool visible)
+{
+    introVisible.push_back(visible);
+    log.push_back(visible ? "intro shown" : "intro hidden");
 }
 
 void FakeHost::SetTitle(const std::string& t)

@@ -34,6 +34,10 @@ public:
     std::function<void(std::int32_t)> OnCheckHighScore;
     // Called for every effect played.
     std::function<void(int)> OnSound;
+    // Called when a new piece comes in, with the type shown as next.
+    std::function<void(int)> OnPreview;
+    // Long runs switch the record off so it does not grow without end.
+    bool record = true;
 
     double Now() const { return m_now; }
     void SetWindowState(WindowState state) { m_windowState = state; }
@@ -46,8 +50,8 @@ public:
     void PaintTile(int col, int row, int tile) override;
     void PresentWell() override;
     void SetCounterText(Counter counter, const std::string& text) override;
-    void ShowPreview(int pieceType) override { previews.push_back(pieceType); }
-    void SetIntroVisible(bool visible) override { introVisible.push_back(visible); }
+    void ShowPreview(int pieceType) override;
+    void SetIntroVisible(bool visible) override;
     std::string Title() override { return title; }
     void SetTitle(const std::string& t) override;
     WindowState GetWindowState() override { return m_windowState; }
@@ -72,6 +76,7 @@ public:
     std::vector<std::int32_t> highScoreChecks;
     std::vector<std::optional<double>> timeouts;
     bool logPaints = false;  // paints are many; log them only when a test asks
+    std::uint64_t previewCount = 0;
 
 private:
     struct Event {
