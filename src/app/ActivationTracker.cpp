@@ -1,0 +1,25 @@
+#include "app/ActivationTracker.h"
+
+bool ActivationTracker::FocusMoved(QWindow* now)
+{
+    if (now == nullptr) {
+        // Either another program took the focus, or one of our windows
+        // closed and the platform has not yet handed the focus on.
+        m_gap = true;
+        return false;
+    }
+    const QPointer<QWindow> before = m_last;
+    const bool beforeWasOther = m_lastWasOther;
+    const bool gap = m_gap;
+    m_last = now;
+    m_lastWasOther = now != m_main;
+    m_gap = false;
+
+    if (now != m_main || !beforeWasOther) {
+        return false;
+    }
+    // Straight from another of our windows: an activation. After a gap it is
+    // one only if that window went away (closed, hidden or deleted); if it
+    // is still shown, the focus came from another program.
+    return !gap || before.isNull() || !before->isVisible();
+}

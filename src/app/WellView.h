@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// picBoard: the visible well. The window's background already draws its
+// two-pixel sunken border; this widget shows inside it whatever the back
+// buffer held at the last presentation, and nothing before the first one,
+// so the background's empty gray well shows through until a game starts.
+class WellView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Border = 2;          // pixels of sunken frame around the drawing area
+    static constexpr QSize DrawingSize{160, 288};
+
+    explicit WellView(QWidget* parent);
+
+    // Copies the well part of the back buffer and shows it at once, without
+    // waiting for the event loop: a hard drop paints many times in one go.
+    void Present(const QImage& backBuffer);
+
+    bool HasPicture() const { return m_presented; }
+    const QImage& Picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_picture;
+    bool m_presented = false;
+};
