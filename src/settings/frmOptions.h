@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+
+#include <QSize>
+#include <QString>
+
+#include "engine/GameState.h"
+#include "media/SkinnedWindow.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class PictureButton;
+
+// The options dialog: starting level, pre-filled rows, sound and the intro
+// flag. It edits the game's own Settings object and writes the settings file
+// when the player confirms. The owner creates it at the first opening and
+// afterwards only shows it again through Open(); between openings it is only
+// hidden, so the level box keeps whatever the player last left in it.
+class frmOptions : public SkinnedWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize InnerSize{173, 330};
+
+    // `settings` must outlive the dialog; `iniPath` is the settings file that
+    // OK writes (usually SettingsFilePath()).
+    frmOptions(brixel::Settings& settings, const QString& iniPath, QWidget* parent = nullptr);
+
+    // Shows the dialog without blocking. The first call places it right beside
+    // `mainWindow`; later calls leave it wherever the player moved it. The
+    // three check boxes are set from the settings each time; the level box is
+    // left as it is.
+    void Open(QWidget* mainWindow);
+
+signals:
+    // After OK has stored the options and the dialog is hidden.
+    void Confirmed();
+    // After Cancel has hidden the dialog.
+    void Cancelled();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    QLabel* CreateRowLabel(int index, const QString& text, int top);
+    QCheckBox* CreateCheckBox(const QString& name, int top);
+
+    void Image1_MouseUp(int Index);
+    void txtStartingLevel_LostFocus();
+    void Label2_Click();
+
+    // The level box holds a number of the player's locale within 0..9.
+    bool LevelTextPasses() const;
+    // Tells the player the level cannot be taken and puts the current
+    // setting back into the box (empty while it is unset).
+    void RefuseLevel();
+    void ConfirmOptions();
+    void HideDialog();
+
+    QLineEdit* txtStartingLevel = nullptr;
+    QCheckBox* chkFillLines = nullptr;
+    QCheckBox* chkPlaySounds = nullptr;
+    QCheckBox* chkSkipIntro = nullptr;
+    std::array<QLabel*, 4> Label1{};
+    std::array<PictureButton*, 2> Image1{};
+    QLabel* Label2 = nullptr;
+
+    brixel::Settings& m_settings;
+    std::filesystem::path m_iniPath;
+    bool m_placed = false;         // the first opening has put it beside the main window
+    bool m_checkingLevel = false;  // the refusal's message box is up; its own focus changes are no check
+    bool m_hiding = false;         // focus leaving because the dialog closes is no check either
+};
