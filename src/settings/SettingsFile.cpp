@@ -69,15 +69,33 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& text)
     return !in.bad();
 }
 
+// Writes a sibling file and renames it over the old one, so a program that
+// is killed halfway leaves either the old settings or the new ones, never a
+// cut-off file.
 bool WriteWholeFile(const std::filesystem::path& path, const std::string& text)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
+    std::filesystem::path temporary = path;
+    temporary += ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return false;
+        }
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (out.fail()) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
         return false;
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
+    return true;
 }
 
 }  // namespace
