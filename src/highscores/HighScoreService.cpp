@@ -1,0 +1,110 @@
+#include "highscores/HighScoreService.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QString>
+#include <QWidget>
+
+#include "highscores/ScoreFile.h"
+#include "highscores/frmHighScore.h"
+
+namespace {
+
+std::filesystem::path ToPath(const QString& text)
+{
+    return std::filesystem::path(text.toStdU16String());
+}
+
+std::filesystem::path DefaultScoresFile()
+{
+    return brixel::ChooseScoresFile(
+        ToPath(QCoreApplication::applicationDirPath()),
+        ToPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+HighScoreService::HighScoreService() : HighScoreService(DefaultScoresFile()) {}
+
+HighScoreService::HighScoreService(std::filesystem::path scoresFile)
+    : m_window(std::make_unique<frmHighScore>()),
+      m_entry(std::move(scoresFile),
+              [this](std::string_view prompt, std::string_view title) { return AskName(prompt, title); },
+              [this](const brixel::HighScoreTable& table) { m_window->ShowHighScores(table); })
+{
+}
+
+HighScoreService::~HighScoreService() = default;
+
+void HighScoreService::LoadAtStartup()
+{
+    m_entry.LoadHighScores();
+}
+
+brixel::NameEntryOutcome HighScoreService::CheckHighScore(std::int32_t score)
+{
+    const brixel::NameEntryOutcome outcome = m_entry.CheckHighScore(score);
+    WarnIfNotSaved(outcome);
+    return outcome;
+}
+
+void HighScoreService::ShowFromButton(const QWidget* mainWindow)
+{
+    if (mainWindow != nullptr) {
+        const QRect frame = mainWindow->frameGeometry();
+        m_window->move(frame.left(), frame.top() + frame.height());
+    }
+    m_window->ShowHighScores(m_entry.Table());
+}
+
+std::string HighScoreService::AskName(std::string_view prompt, std::string_view title)
+{
+    QInputDialog dialog;
+    dialog.setWindowTitle(FromUtf8(title));
+    // The prompt's lines end in CR LF like the file's; the label breaks at LF alone.
+    dialog.setLabelText(FromUtf8(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(QString());
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (auto* field = dialog.findChild<QLineEdit*>()) {
+        field->setMaxLength(static_cast<int>(brixel::MaxHighNameBytes));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    // One byte per character as the file keeps it; what Latin-1 cannot hold becomes '?'.
+    const QByteArray bytes = dialog.textValue().toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void HighScoreService::WarnIfNotSaved(const brixel::NameEntryOutcome& outcome)
+{
+    if (outcome.Place == 0) {
+        return;
+    }
+    if (outcome.Saved) {
+        m_saveFailureShown = false;
+        return;
+    }
+    // Said once: while the file stays unwritable, the following games keep
+    // their entries in memory without asking the player to read it again.
+    if (m_saveFailureShown) {
+        return;
+    }
+    m_saveFailureShown = true;
+    const QString file = QDir::toNativeSeparators(QString::fromStdU16String(ScoresFile().u16string()));
+    QMessageBox::warning(nullptr, QStringLiteral("Fallox"),
+                         QStringLiteral("Die High Scores konnten nicht gespeichert werden:\n%1\n\n"
+                                        "Dein Eintrag bleibt erhalten, bis Fallox beendet wird.")
+                             .arg(file));
+}

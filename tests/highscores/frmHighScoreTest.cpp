@@ -1,0 +1,153 @@
+#include "highscores/frmHighScore.h"
+
+#include <QImage>
+#include <QPushButton>
+#include <QWindow>
+
+#include <string>
+
+#include "GuiTestSupport.h"
+#include "media/SkinPictures.h"
+
+namespace brixel {
+namespace {
+
+using test::LookAndClose;
+using test::ModalPlayer;
+
+TEST(frmHighScore, ControlsSitWhereTheWindowDesignPutsThem)
+{
+    frmHighScore window;
+    EXPECT_EQ(window.size(), QSize(334, 217));
+    EXPECT_EQ(window.windowTitle(), "High Scores");
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(window.Image2()->pixmap().toImage(), SkinPicture("OK").toImage());
+
+    const std::pair<QWidget*, QRect> boxes[] = {
+        {window.Image3(), {104, 8, 141, 42}},    {window.Image1(), {24, 80, 32, 32}},
+        {window.Image2(), {120, 168, 95, 23}},   {window.Label1(0), {80, 48, 17, 17}},
+        {window.Label1(4), {80, 144, 17, 17}},   {window.lblName(1), {104, 48, 137, 17}},
+        {window.lblName(5), {104, 144, 137, 17}}, {window.lblScore(3), {248, 96, 65, 17}},
+    };
+    for (const auto& [control, box] : boxes) {
+        EXPECT_EQ(control->geometry(), box) << control->metaObject()->className();
+    }
+    EXPECT_EQ(window.lblName(2)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(window.lblScore(2)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(window.lblName(3)->textFormat(), Qt::PlainText);  // a name is never markup
+}
+
+TEST(frmHighScore, RowsShowTheTableItIsGiven)
+{
+    HighScoreTable played;
+    const std::pair<std::string, double> entries[] = {{"J\xfcrgen", 12500}, {"", 700}, {"<b>A&B</b>", 30}, {"A:B", 2.5}, {"x", 0}};
+    for (int place = 1; place <= HighScoreCount; ++place) {
+        played.SetEntry(place, entries[place - 1].first, entries[place - 1].second);
+    }
+    const std::pair<HighScoreTable, QStringList> cases[] = {
+        {HighScoreTable(), {"1. None 0", "2. None 0", "3. None 0", "4. None 0", "5. None 0"}},
+        {played, {"1. J\u00fcrgen 12500", "2.  700", "3. <b>A&B</b> 30", "4. A:B 2.5", "5. x 0"}},
+    };
+    frmHighScore window;
+    for (const auto& [table, expected] : cases) {
+        QStringList rows;
+        ModalPlayer player;
+        player.Then<frmHighScore>(LookAndClose(rows));
+        window.ShowHighScores(table);
+        EXPECT_EQ(rows, expected);
+    }
+}
+
+TEST(frmHighScore, OkOrAClosedWindowHidesItAndShowHighScoresReturns)
+{
+    struct Case {
+        const char* what;
+        Qt::MouseButton button;  // Qt::NoButton: the window manager closes the window
+        QPoint releaseAt;        // relative to the button
+    };
+    const Case cases[] = {
+        {"left", Qt::LeftButton, {40, 10}},
+        {"right", Qt::RightButton, {40, 10}},
+        {"released outside", Qt::LeftButton, {-60, -100}},
+        {"closed by the window manager", Qt::NoButton, {}},
+    };
+    frmHighScore window;
+    window.move(40, 30);
+    for (const auto& c : cases) {
+        bool pressedLookWhileShown = c.button == Qt::NoButton;
+        ModalPlayer player;
+        player.Then<frmHighScore>([&](frmHighScore* w) {
+            if (c.button == Qt::NoButton) {
+                w->windowHandle()->close();
+                return;
+            }
+            QTest::mousePress(w->Image2(), c.button, {}, {40, 10});
+            pressedLookWhileShown = w->Image2()->IsShowingPressed() && w->isVisible();
+            QTest::mouseRelease(w->Image2(), c.button, {}, c.releaseAt);
+        });
+        window.ShowHighScores(HighScoreTable());
+        EXPECT_TRUE(player.Done()) << c.what;
+        EXPECT_TRUE(pressedLookWhileShown) << c.what;
+        EXPECT_FALSE(window.Image2()->IsShowingPressed()) << c.what;
+        EXPECT_FALSE(window.isVisible()) << c.what;
+        EXPECT_EQ(window.pos(), QPoint(40, 30)) << c.what;
+    }
+}
+
+TEST(frmHighScore, OtherWindowsTakeNoInputWhileItIsShown)
+{
+    QPushButton other(QStringLiteral("Neues spiel"));
+    other.setGeometry(500, 400, 100, 30);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    int clicks = 0;
+    QObject::connect(&other, &QPushButton::clicked, [&] { ++clicks; });
+    // Through the platform's window, where input for blocked windows is dropped.
+    const auto clickOther = [&] { QTest::mouseClick(other.windowHandle(), Qt::LeftButton, {}, {50, 15}); };
+
+    frmHighScore window;
+    QStringList rows;
+    ModalPlayer player;
+    player.Then<frmHighScore>([&](frmHighScore* w) {
+        clickOther();
+        LookAndClose(rows)(w);
+    });
+    window.ShowHighScores(HighScoreTable());
+    EXPECT_TRUE(player.Done());
+    EXPECT_EQ(clicks, 0);
+    clickOther();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(frmHighScore, ALongNameIsCutAtTheEdgeOfItsBox)
+{
+    const std::string longName(80, 'W');
+    HighScoreTable table;
+    table.SetEntry(1, longName, 100);
+    frmHighScore window;
+    QImage picture;
+    ModalPlayer player;
+    player.Then<frmHighScore>([&](frmHighScore* w) {
+        picture = w->grab().toImage();
+        QTest::mouseClick(w->Image2(), Qt::LeftButton);
+    });
+    window.ShowHighScores(table);
+
+    EXPECT_EQ(window.lblName(1)->text(), QString::fromStdString(longName));  // not elided
+    EXPECT_EQ(window.lblName(1)->geometry(), QRect(104, 48, 137, 17));
+    int yellowInside = 0;
+    int yellowBeyond = 0;
+    for (int y = 48; y < 48 + 17; ++y) {
+        for (int x = 104; x < 248 && !picture.isNull(); ++x) {
+            if (picture.pixelColor(x, y) == QColor(255, 255, 0)) {
+                ++(x < 104 + 137 ? yellowInside : yellowBeyond);
+            }
+        }
+    }
+    EXPECT_GT(yellowInside, 100);
+    EXPECT_EQ(yellowBeyond, 0);
+}
+
+}  // namespace
+}  // namespace brixel
