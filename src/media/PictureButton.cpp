@@ -12,15 +12,21 @@ PictureButton::PictureButton(const QPixmap& released, const QPixmap& pressed, QW
 
 void PictureButton::SetPictures(const QPixmap& released, const QPixmap& pressed)
 {
-    const bool down = IsShowingPressed();
     m_released = released;
     m_pressed = pressed;
-    setPixmap(down ? m_pressed : m_released);
+    setPixmap(m_showingPressed ? m_pressed : m_released);
 }
 
-bool PictureButton::IsShowingPressed() const
+void PictureButton::ShowPressed()
 {
-    return pixmap().cacheKey() == m_pressed.cacheKey();
+    m_showingPressed = true;
+    setPixmap(m_pressed);
+}
+
+void PictureButton::ShowReleased()
+{
+    m_showingPressed = false;
+    setPixmap(m_released);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

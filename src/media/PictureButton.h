@@ -13,9 +13,9 @@ public:
     PictureButton(const QPixmap& released, const QPixmap& pressed, QWidget* parent);
 
     void SetPictures(const QPixmap& released, const QPixmap& pressed);
-    void ShowPressed() { setPixmap(m_pressed); }
-    void ShowReleased() { setPixmap(m_released); }
-    bool IsShowingPressed() const;
+    void ShowPressed();
+    void ShowReleased();
+    bool IsShowingPressed() const { return m_showingPressed; }
 
 signals:
     void MouseDown();
@@ -28,4 +28,5 @@ protected:
 private:
     QPixmap m_released;
     QPixmap m_pressed;
+    bool m_showingPressed = false;
 };
