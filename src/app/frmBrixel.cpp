@@ -152,7 +152,6 @@ void frmBrixel::Form_Load()
     show();
     // Without a window manager nobody else hands the new window the focus,
     // and the keys must reach it from the start.
-    raise();
     activateWindow();
 }
 

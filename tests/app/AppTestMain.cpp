@@ -1,0 +1,31 @@
+#include <csignal>
+#include <cstring>
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "app/SingleInstance.h"
+
+int main(int argc, char** argv)
+{
+    // Helper mode for the single-instance tests: take the lock, then die
+    // the hard way, leaving the lock file behind as a crash would.
+    if (argc == 3 && std::strcmp(argv[1], "--take-lock-and-die") == 0) {
+        SingleInstance instance(QString::fromLocal8Bit(argv[2]));
+        if (!instance.TryAcquire()) {
+            return 3;
+        }
+        std::raise(SIGKILL);
+    }
+
+    // The windows need a platform even when ctest lists the tests.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    // The program ends through the main window's own signal; the tests
+    // check that signal, so closing a window must not end the loop by itself.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

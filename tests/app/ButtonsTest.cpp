@@ -1,0 +1,187 @@
+#include <QLabel>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "WindowTestSupport.h"
+#include "app/WellView.h"
+#include "media/PictureButton.h"
+#include "media/SkinPictures.h"
+
+namespace fallox::test {
+namespace {
+
+QImage PictureOf(const PictureButton* button)
+{
+    return button->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Design(const char* name)
+{
+    return DesignPicture(QString::fromLatin1(name)).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Skin(const char* name)
+{
+    return SkinPicture(QString::fromLatin1(name)).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+struct ButtonPictures {
+    const char* name;
+    QImage released;
+    QImage pressed;
+};
+
+TEST(PictureButtons, PressShowsThePressedPictureAndReleaseRestoresIt)
+{
+    const ButtonPictures buttons[] = {
+        // The pause button is left out: it stays down after its release.
+        {"Image2_1", Design("button_up"), Design("button_down")},
+        {"Image2_2", Design("button_up"), Design("button_down")},
+        {"Image3_0", Skin("klein"), Skin("rklein")},
+    };
+    for (const Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        ShownWindow window;
+        for (const ButtonPictures& b : buttons) {
+            PictureButton* button = window.Button(QString::fromLatin1(b.name));
+            EXPECT_EQ(PictureOf(button), b.released) << b.name;
+            QTest::mousePress(button, mouse, {}, QPoint(4, 4));
+            EXPECT_EQ(PictureOf(button), b.pressed) << b.name << " button " << mouse;
+            QTest::mouseRelease(button, mouse, {}, QPoint(4, 4));
+            EXPECT_EQ(PictureOf(button), b.released) << b.name << " button " << mouse;
+            window->showNormal();  // the minimise button did its job
+        }
+    }
+}
+
+TEST(PictureButtons, ExitButtonShowsItsPressedPicture)
+{
+    ShownWindow window;
+    PictureButton* exit = window.Button("Image3_1");
+    EXPECT_EQ(PictureOf(exit), Skin("exit"));
+    QTest::mousePress(exit, Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(PictureOf(exit), Skin("rexit"));
+}
+
+TEST(PictureButtons, ReleaseOutsideTheButtonStillActs)
+{
+    ShownWindow window;
+    int opened = 0;
+    window->onOptions = [&] { ++opened; };
+    PictureButton* option = window.Button("Image2_2");
+    // Through the window system, as the player's mouse goes: the press
+    // lands on the button, the release over the well.
+    QWindow* screen = window->windowHandle();
+    QTest::mousePress(screen, Qt::LeftButton, {}, option->geometry().center());
+    EXPECT_TRUE(option->IsShowingPressed());
+    QTest::mouseRelease(screen, Qt::LeftButton, {}, QPoint(100, 200));
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(option->IsShowingPressed());
+}
+
+TEST(PictureButtons, PauseButtonStaysDownWhilePaused)
+{
+    ShownWindow window;
+    PictureButton* pause = window.Button("Image2_3");
+    window.Click("Image2_3");
+    EXPECT_TRUE(window->Game().State().Paused);
+    EXPECT_TRUE(pause->IsShowingPressed());
+    window.Click("Image2_3");
+    EXPECT_FALSE(window->Game().State().Paused);
+    EXPECT_FALSE(pause->IsShowingPressed());
+}
+
+TEST(PictureButtons, PauseButtonFollowsOnlyItsOwnPresses)
+{
+    // A pause from the keyboard leaves the button up; the button's next
+    // press then resumes the game and shows it up again.
+    ShownWindow window;
+    auto& state = window->Game().State();
+    state.GameRunning = brixel::True16;
+    QTest::keyClick(window->windowHandle(), Qt::Key_P);
+    ASSERT_TRUE(state.Paused);
+    EXPECT_FALSE(window.Button("Image2_3")->IsShowingPressed());
+    window.Click("Image2_3");
+    EXPECT_FALSE(state.Paused);
+    EXPECT_FALSE(window.Button("Image2_3")->IsShowingPressed());
+}
+
+TEST(PictureButtons, AnyMenuButtonBeforeTheFirstGameUncoversTheEmptyGrayWell)
+{
+    for (int index = 1; index < 4; ++index) {
+        ShownWindow window;
+        QTest::mousePress(window.Button(QStringLiteral("Image2_%1").arg(index)), Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_FALSE(window.Control("Picture1")->isVisible()) << index;
+        QTest::mouseRelease(window.Button(QStringLiteral("Image2_%1").arg(index)), Qt::LeftButton, {}, QPoint(4, 4));
+
+        const QImage screen = window.Screen();
+        for (int y = 0; y < 288; y += 7) {
+            for (int x = 0; x < 160; x += 5) {
+                ASSERT_EQ(screen.pixel(WellOrigin + QPoint(x, y)), qRgb(192, 192, 192))
+                    << "button " << index << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(PictureButtons, HighScoreAndOptionButtonsCallTheirHooks)
+{
+    ShownWindow window;
+    int highScores = 0;
+    int options = 0;
+    bool downDuringAction = true;
+    window->onHighScores = [&] {
+        ++highScores;
+        downDuringAction = window.Button("Image2_1")->IsShowingPressed();
+    };
+    window->onOptions = [&] { ++options; };
+    window.Click("Image2_1");
+    window.Click("Image2_2");
+    window.Click("Image2_2");
+    EXPECT_EQ(highScores, 1);
+    EXPECT_EQ(options, 2);
+    EXPECT_FALSE(downDuringAction) << "the released picture comes back before the action";
+    EXPECT_EQ(window->HighScorePlace(), window->pos() + QPoint(0, 328));
+}
+
+TEST(PictureButtons, OptionButtonHoldsARunningGameButNotTheIdleWindow)
+{
+    ShownWindow window;
+    window.Click("Image2_2");
+    EXPECT_FALSE(window->Game().State().Paused);
+    window->Game().State().GameRunning = brixel::True16;
+    window.Click("Image2_2");
+    EXPECT_TRUE(window->Game().State().Paused);
+    EXPECT_FALSE(window.Button("Image2_3")->IsShowingPressed());
+}
+
+TEST(PictureButtons, MinimiseButtonMinimisesTheWindow)
+{
+    ShownWindow window;
+    window.Click("Image3_0");
+    EXPECT_TRUE(window->windowState() & Qt::WindowMinimized);
+}
+
+TEST(WindowState, RestoringBeforeAnyGameChangesNothing)
+{
+    ShownWindow window;
+    window->showMinimized();
+    window->showNormal();
+    EXPECT_FALSE(window->Game().State().Paused);
+    EXPECT_TRUE(window.Control("Picture1")->isVisible());
+    EXPECT_FALSE(window.Control<WellView>("picBoard")->HasPicture());
+}
+
+TEST(WindowState, MinimisingLetsAGameRunAndRestoringHoldsIt)
+{
+    ShownWindow window;
+    auto& state = window->Game().State();
+    state.GameRunning = brixel::True16;
+    window->showMinimized();
+    EXPECT_FALSE(state.Paused);
+    window->showNormal();
+    EXPECT_TRUE(state.Paused);
+}
+
+}  // namespace
+}  // namespace fallox::test

@@ -1,0 +1,149 @@
+#include <QFontInfo>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "WindowTestSupport.h"
+#include "app/WellView.h"
+#include "media/PictureButton.h"
+
+namespace fallox::test {
+namespace {
+
+struct Place {
+    const char* name;
+    QRect rect;
+};
+
+// Every control of the main window where the background expects it.
+const Place Places[] = {
+    {"picBoard", {16, 15, 164, 292}},   {"Picture1", {16, 15, 164, 292}},  {"picNext", {208, 128, 100, 68}},
+    {"Label1_0", {208, 112, 89, 17}},   {"Image2_0", {208, 32, 11, 12}},   {"Image2_1", {208, 48, 11, 12}},
+    {"Image2_2", {208, 64, 11, 12}},    {"Image2_3", {208, 80, 11, 12}},   {"Label1_1", {232, 32, 89, 17}},
+    {"Label1_2", {232, 48, 89, 17}},    {"Label1_3", {232, 64, 89, 17}},   {"Label1_4", {232, 80, 89, 17}},
+    {"Label2", {192, 224, 109, 17}},    {"Label5", {200, 256, 109, 17}},   {"Label3", {200, 280, 109, 17}},
+    {"lblScore", {240, 224, 76, 20}},   {"lblLines", {240, 248, 76, 20}},  {"lblLevel", {240, 272, 76, 20}},
+    {"Image3_0", {272, 8, 33, 12}},     {"Image3_1", {304, 8, 19, 12}},
+};
+
+TEST(MainWindowLayout, EveryControlSitsAtItsPlace)
+{
+    ShownWindow window;
+    for (const Place& place : Places) {
+        const QWidget* control = window.Control(QString::fromLatin1(place.name));
+        ASSERT_NE(control, nullptr) << place.name;
+        EXPECT_EQ(control->geometry(), place.rect) << place.name;
+    }
+}
+
+TEST(MainWindowLayout, IsABorderlessFixedWindowTitledFallox)
+{
+    ShownWindow window;
+    EXPECT_EQ(window->size(), QSize(336, 328));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->windowTitle(), "Fallox");
+}
+
+struct Caption {
+    const char* name;
+    const char* text;
+    QColor colour;
+    int pixelSize;
+    bool bold;
+};
+
+const Caption Captions[] = {
+    {"Label1_0", "Nächster Stein:", QColor(0, 255, 255), 11, false},
+    {"Label1_1", "Neues spiel", QColor(255, 255, 255), 11, false},
+    {"Label1_2", "High-Score", QColor(255, 255, 255), 11, false},
+    {"Label1_3", "Option", QColor(255, 255, 255), 11, false},
+    {"Label1_4", "Pause", QColor(255, 255, 255), 11, false},
+    {"Label2", "Punkte:", QColor(128, 255, 255), 11, false},
+    {"Label5", "Lines:", QColor(128, 255, 255), 11, false},
+    {"Label3", "Level:", QColor(128, 255, 255), 11, false},
+    {"lblScore", "0", QColor(255, 255, 192), 13, true},
+    {"lblLines", "0", QColor(255, 255, 192), 13, true},
+    {"lblLevel", "0", QColor(255, 255, 192), 13, true},
+};
+
+TEST(MainWindowLayout, CaptionsHaveTheirTextFontAndColour)
+{
+    ShownWindow window;
+    for (const Caption& caption : Captions) {
+        const auto* label = window.Control<QLabel>(QString::fromLatin1(caption.name));
+        ASSERT_NE(label, nullptr) << caption.name;
+        EXPECT_EQ(label->text(), QString::fromUtf8(caption.text)) << caption.name;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), caption.colour) << caption.name;
+        const QFontInfo font(label->font());
+        EXPECT_EQ(font.pixelSize(), caption.pixelSize) << caption.name;
+        EXPECT_EQ(font.bold(), caption.bold) << caption.name;
+    }
+}
+
+TEST(MainWindowLayout, StartsWithTheIntroOverTheWellAndAnEmptyPreview)
+{
+    ShownWindow window;
+    EXPECT_TRUE(window.Control("Picture1")->isVisible());
+    EXPECT_TRUE(window.Control<QLabel>("picNext")->pixmap().isNull());
+    EXPECT_FALSE(window.Control<WellView>("picBoard")->HasPicture());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(window.Button(QStringLiteral("Image2_%1").arg(i))->IsShowingPressed()) << i;
+    }
+    // The intro picture lies exactly on the well's drawing area.
+    const QImage intro(":/images/intro.png");
+    const QImage screen = window.Screen();
+    for (const QPoint p : {QPoint(0, 0), QPoint(80, 144), QPoint(159, 287)}) {
+        EXPECT_EQ(screen.pixel(WellOrigin + p), intro.pixel(p)) << p.x() << "," << p.y();
+    }
+}
+
+TEST(MainWindowLayout, BackBufferIsLightGrayWithAOnePixelMargin)
+{
+    ShownWindow window;
+    const QImage& back = window->BackBufferImage().Image();
+    EXPECT_EQ(back.size(), QSize(162, 290));
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(161, 289), QPoint(80, 150)}) {
+        EXPECT_EQ(back.pixel(p), qRgb(192, 192, 192));
+    }
+}
+
+// Counts the mouse moves that reach the window itself and keeps them from
+// starting a real drag.
+class WindowMoves : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove) {
+            ++count;
+            return true;
+        }
+        return false;
+    }
+};
+
+int MovesReachingWindow(ShownWindow& window, QWidget* pressed, QPoint at)
+{
+    WindowMoves moves;
+    window->installEventFilter(&moves);
+    QTest::mousePress(pressed, Qt::LeftButton, {}, at);
+    QTest::mouseMove(pressed, at + QPoint(3, 2));
+    QTest::mouseRelease(pressed, Qt::LeftButton, {}, at + QPoint(3, 2));
+    window->removeEventFilter(&moves);
+    return moves.count;
+}
+
+TEST(MainWindowLayout, DragStartsFromTheBareBackgroundOnly)
+{
+    ShownWindow window;
+    EXPECT_GT(MovesReachingWindow(window, window.window.get(), QPoint(190, 310)), 0);
+    for (const char* name : {"Label1_1", "lblScore", "picBoard", "Picture1", "picNext", "Image2_3", "Image3_0"}) {
+        EXPECT_EQ(MovesReachingWindow(window, window.Control(QString::fromLatin1(name)), QPoint(2, 2)), 0) << name;
+    }
+}
+
+}  // namespace
+}  // namespace fallox::test

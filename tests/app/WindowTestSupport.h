@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include "app/frmBrixel.h"
+
+class PictureButton;
+
+namespace fallox::test {
+
+// The main window, shown and with its pieces at hand.
+struct ShownWindow {
+    ShownWindow();
+    ~ShownWindow();
+
+    frmBrixel& operator*() { return *window; }
+    frmBrixel* operator->() { return window.get(); }
+
+    template <typename T = QWidget>
+    T* Control(const QString& name) const
+    {
+        return window->findChild<T*>(name);
+    }
+    PictureButton* Button(const QString& name) const;
+
+    // Left click on a picture button; for "Image2_0" it returns when the game is over.
+    void Click(const QString& name) const;
+
+    // The window as the player sees it, and the colour of one of its pixels.
+    QImage Screen() const;
+    QRgb PixelAt(QPoint windowPoint) const { return Screen().pixel(windowPoint); }
+
+    std::unique_ptr<frmBrixel> window;
+};
+
+// Every piece the game draws is of type 1..7.
+double ChanceFor(int pieceType);
+
+// Starts a game with the "Neues spiel" button and runs `script` inside its
+// first wait; returns after the game has ended. A watchdog ends a game that
+// the script failed to end within a few seconds, and fails the test.
+void PlayScripted(ShownWindow& window, const std::function<void()>& script);
+
+// Top-left corner of the well's drawing area in window coordinates.
+inline constexpr QPoint WellOrigin{18, 17};
+
+}  // namespace fallox::test
