@@ -31,7 +31,7 @@ wait_for() {
 }
 
 # A screen of our own on a free display; Xvfb picks the number itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 PIDS+=($!)
 wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$WORK/display")"
