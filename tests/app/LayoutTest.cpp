@@ -36,15 +36,6 @@ TEST(MainWindowLayout, EveryControlSitsAtItsPlace)
     }
 }
 
-TEST(MainWindowLayout, IsABorderlessFixedWindowTitledFallox)
-{
-    ShownWindow window;
-    EXPECT_EQ(window->size(), QSize(336, 328));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(window->windowTitle(), "Fallox");
-}
-
 struct Caption {
     const char* name;
     const char* text;
@@ -95,16 +86,6 @@ TEST(MainWindowLayout, StartsWithTheIntroOverTheWellAndAnEmptyPreview)
     const QImage screen = window.Screen();
     for (const QPoint p : {QPoint(0, 0), QPoint(80, 144), QPoint(159, 287)}) {
         EXPECT_EQ(screen.pixel(WellOrigin + p), intro.pixel(p)) << p.x() << "," << p.y();
-    }
-}
-
-TEST(MainWindowLayout, BackBufferIsLightGrayWithAOnePixelMargin)
-{
-    ShownWindow window;
-    const QImage& back = window->BackBufferImage().Image();
-    EXPECT_EQ(back.size(), QSize(162, 290));
-    for (const QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(161, 289), QPoint(80, 150)}) {
-        EXPECT_EQ(back.pixel(p), qRgb(192, 192, 192));
     }
 }
 

@@ -36,11 +36,4 @@ TEST(SingleInstance, LockOfAKilledCopyDoesNotBlockTheNextStart)
     EXPECT_TRUE(next.TryAcquire());
 }
 
-TEST(SingleInstance, DefaultLockLivesInAFolderOfTheUser)
-{
-    const QString path = SingleInstance::DefaultLockPath();
-    EXPECT_TRUE(path.endsWith("/fallox.lock"));
-    EXPECT_TRUE(QFileInfo(QFileInfo(path).path()).isWritable());
-}
-
 }  // namespace
