@@ -51,7 +51,7 @@ frmBrixel::frmBrixel(QWidget* parent)
     setPalette(framePalette);
 
     CreateControls();
-    m_keyboard = new KeyboardFilter(this, [this](int keyCode) { Form_KeyDown(keyCode); });
+    new KeyboardFilter(this, [this](int keyCode) { Form_KeyDown(keyCode); });
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
         if (m_activation.FocusMoved(now)) {
             Form_Activate();
@@ -153,11 +153,6 @@ void frmBrixel::Form_Load()
     // Without a window manager nobody else hands the new window the focus,
     // and the keys must reach it from the start.
     activateWindow();
-}
-
-QPoint frmBrixel::HighScorePlace() const
-{
-    return {x(), y() + height()};
 }
 
 void frmBrixel::showEvent(QShowEvent* event)

@@ -11,7 +11,6 @@
 #include "engine/Brixel.h"
 #include "media/SkinnedWindow.h"
 
-class KeyboardFilter;
 class PictureButton;
 class QLabel;
 class WellView;
@@ -33,9 +32,6 @@ public:
 
     // Start-up once the other windows exist: centre, show, take the focus.
     void Form_Load();
-
-    // Where the high-score window goes: straight below this window.
-    QPoint HighScorePlace() const;
 
     // Set by whoever owns the other windows. "High-Score" and "Option" after
     // their buttons act; the close hook when this window closes, to close
@@ -88,7 +84,6 @@ private:
     QLabel* lblLevel = nullptr;
     std::array<PictureButton*, 4> Image2{};
     std::array<PictureButton*, 2> Image3{};
-    KeyboardFilter* m_keyboard = nullptr;
 
     ActivationTracker m_activation{nullptr};
     bool m_shownBefore = false;
