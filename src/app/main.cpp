@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "app/SingleInstance.h"
-#include "app/frmBrixel.h"
+#include "app/Program.h"
 
 namespace {
 
@@ -54,12 +54,13 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    frmBrixel window;
+    Program program;
+    frmBrixel& window = program.MainWindow();
     QObject::connect(&window, &frmBrixel::ProgramEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     FirstPaintProbe probe;
     if (qEnvironmentVariableIsSet("FALLOX_QUIT_AFTER_FIRST_PAINT")) {
         window.installEventFilter(&probe);
     }
-    window.Form_Load();
+    program.Start();
     return app.exec();
 }

@@ -5,46 +5,11 @@
 set -uo pipefail
 
 GAME=${1:?usage: window_e2e.sh path/to/fallox}
-for tool in Xvfb xdotool import convert compare; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-WORK=$(mktemp -d)
-PIDS=()
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-# Waits up to $1 tenths of a second for the command in the other arguments to succeed.
-wait_for() {
-  local tries=$1; shift
-  for ((i = 0; i < tries; i++)); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# A screen of our own on a free display; Xvfb picks the number itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-PIDS+=($!)
-wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$WORK/display")"
-# The single-instance lock lives in the runtime folder; a folder of our own
-# keeps a game the developer is playing out of the way.
-export XDG_RUNTIME_DIR="$WORK/run"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/e2e_lib.sh"
 
 "$GAME" 2>"$WORK/first.log" &
 FIRST=$!
 PIDS+=("$FIRST")
-main_window() { xdotool search --onlyvisible --pid "$1" --name '^Fallox$' 2>/dev/null | head -n1; }
-has_main_window() { [ -n "$(main_window "$1")" ]; }
 wait_for 100 has_main_window "$FIRST" || fail "the main window did not appear"
 WIN=$(main_window "$FIRST")
 eval "$(xdotool getwindowgeometry --shell "$WIN")"
