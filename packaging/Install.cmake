@@ -1,5 +1,6 @@
 # Installs the game like a desktop program: the executable, a menu entry,
 # the icon in the hicolor theme and the README. Also the Debian package.
+set(CMAKE_INSTALL_DOCDIR share/doc/fallox)
 include(GNUInstallDirs)
 
 install(TARGETS fallox RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -18,6 +19,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Falling-block puzzle game with a German u
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "fallox")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The X11 platform plugin is loaded at run time, so no library check finds it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 include(CPack)
