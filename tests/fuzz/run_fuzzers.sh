@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang into build-fuzz/ and runs each one for a
+# bounded time on a fresh copy of its seeds. Exits non-zero when any target
+# finds a crash, a failed check, a hang, a leak or runs out of memory; the
+# input that did it is left in build-fuzz/run/<target>/artifacts/; running
+# build-fuzz/<target> <that file> replays it alone.
+#
+#   tests/fuzz/run_fuzzers.sh [seconds-per-target]     (default 60)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+SECONDS_PER_TARGET="${1:-60}"
+BUILD_DIR="${FUZZ_BUILD_DIR:-build-fuzz}"
+TARGETS=(fuzz_scores fuzz_ini fuzz_level fuzz_wav)
+
+# The longest input worth trying per target: the score reader never looks
+# past 4 KB (a bit more shows that it does not), an INI file of a few KB,
+# a level box line, and the largest of the game's sounds with room to spare.
+declare -A MAX_LEN=([fuzz_scores]=5000 [fuzz_ini]=4096 [fuzz_level]=512 [fuzz_wav]=8192)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+apt_install() {
+  echo "Installing missing packages: $*"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@"
+}
+
+missing=()
+for p in cmake make clang; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then apt_install "${missing[@]}"; fi
+
+# libFuzzer's runtime is packaged apart from the compiler, per clang version.
+fuzzer_runtime="$(clang -print-file-name=libclang_rt.fuzzer-x86_64.a)"
+if [ ! -f "$fuzzer_runtime" ]; then
+  clang_major="$(clang -dumpversion | cut -d. -f1)"
+  apt_install "libclang-rt-${clang_major}-dev"
+fi
+
+CC=clang CXX=clang++ cmake -S tests/fuzz -B "$BUILD_DIR"
+cmake --build "$BUILD_DIR" -j"$(nproc)"
+
+failed=()
+for target in "${TARGETS[@]}"; do
+  work="$BUILD_DIR/run/$target"
+  rm -rf "$work"
+  mkdir -p "$work/corpus" "$work/artifacts"
+  cp tests/fuzz/corpus/"$target"/* "$work/corpus/"
+  if [ "$target" = fuzz_wav ]; then
+    # The game's own sounds are the best seeds; they are taken from the
+    # resources rather than kept twice.
+    cp resources/sounds/*.wav "$work/corpus/"
+  fi
+
+  echo "== $target: ${SECONDS_PER_TARGET}s"
+  status=0
+  "$BUILD_DIR/$target" "$work/corpus" \
+    -max_total_time="$SECONDS_PER_TARGET" -timeout=5 -rss_limit_mb=2048 \
+    -max_len="${MAX_LEN[$target]}" -artifact_prefix="$work/artifacts/" \
+    -print_final_stats=1 >"$work/log" 2>&1 || status=$?
+  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$work/log" || true
+  if [ "$status" -ne 0 ] || [ -n "$(ls -A "$work/artifacts")" ]; then
+    echo "!! $target failed (exit $status); log: $work/log, inputs: $work/artifacts/"
+    tail -n 60 "$work/log"
+    failed+=("$target")
+  fi
+done
+
+if ((${#failed[@]})); then
+  echo "Fuzzing found problems in: ${failed[*]}"
+  exit 1
+fi
+echo "Fuzzing: all ${#TARGETS[@]} targets ran ${SECONDS_PER_TARGET}s each without a finding."
