@@ -291,6 +291,11 @@ struct LevelStart {
     std::string label;
 };
 
+void PrintTo(const LevelStart& c, std::ostream* os)
+{
+    *os << "starting level " << (c.setting ? std::to_string(*c.setting) : std::string("unset"));
+}
+
 class NewGameLevel : public GameLoop, public ::testing::WithParamInterface<LevelStart> {};
 
 TEST_P(NewGameLevel, LevelLabelAndStepDelayFollowTheSetting)

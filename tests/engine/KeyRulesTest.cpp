@@ -23,6 +23,11 @@ struct Blocked {
     bool newPiece;
 };
 
+void PrintTo(const Blocked& b, std::ostream* os)
+{
+    *os << b.why;
+}
+
 class KeysIgnored : public KeyRules, public ::testing::WithParamInterface<Blocked> {};
 
 TEST_P(KeysIgnored, SteeringKeysDoNothing)

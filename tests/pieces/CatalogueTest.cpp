@@ -96,6 +96,11 @@ struct SpawnCase {
     CellSet cells;
 };
 
+void PrintTo(const SpawnCase& c, std::ostream* os)
+{
+    *os << "type " << c.type;
+}
+
 class Spawn : public ::testing::TestWithParam<SpawnCase> {};
 
 TEST_P(Spawn, NewPieceTakesItsSpawnCellsOnAnEmptyWell)

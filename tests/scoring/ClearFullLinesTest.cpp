@@ -90,6 +90,11 @@ struct LevelCase {
     std::vector<int> sounds;
 };
 
+void PrintTo(const LevelCase& c, std::ostream* os)
+{
+    *os << c.rows << " rows at level " << c.levelBefore << " after " << c.linesBefore << " rows";
+}
+
 class LevelRule : public ClearFullLinesTest, public ::testing::WithParamInterface<LevelCase> {};
 
 TEST_P(LevelRule, LevelPointsAndSounds)
