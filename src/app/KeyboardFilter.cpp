@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "app/Trace.h"
 #include "engine/Brixel.h"
 
 int GameKeyCode(const QKeyEvent& event)
@@ -48,6 +49,9 @@ bool KeyboardFilter::eventFilter(QObject* watched, QEvent* event)
     const int code = GameKeyCode(*static_cast<QKeyEvent*>(event));
     if (code == 0) {
         return false;
+    }
+    if (TraceEnabled()) {
+        TraceLine("key", static_cast<QKeyEvent*>(event)->timestamp());
     }
     // Taken here, so the key does not travel on to the parents and act twice.
     m_onKey(code);

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "app/KeyboardFilter.h"
+#include "app/Trace.h"
 #include "app/WellView.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
@@ -276,6 +277,9 @@ void frmBrixel::closeEvent(QCloseEvent* event)
 void frmBrixel::PresentWell()
 {
     picBoard->Present(m_picBoard2.Image());
+    if (TraceEnabled()) {
+        TraceLine("present", 0);
+    }
 }
 
 void frmBrixel::SetCounterText(brixel::Counter counter, const QString& text)
