@@ -7,6 +7,12 @@
 #include "settings/SettingsFilePath.h"
 #include "settings/frmOptions.h"
 
+#include <QTimer>
+
+namespace {
+constexpr int OpenSpeakerDelayMs = 300;
+}
+
 Program::Program()
 {
     QtGameHost& host = m_window.Host();
@@ -23,9 +29,11 @@ void Program::Start()
 {
     // Options chosen in an earlier run hold again; anything unreadable stays unset.
     m_window.Game().State().Options = brixel::LoadSettings(SettingsFilePath().toStdString());
-    brixel::SoundResources::OpenDevice();
     m_window.Form_Load();
     m_highScores.LoadAtStartup();
+    // Looking for a sound device can take a tenth of a second where there is
+    // none; do it once the window is on the screen rather than before.
+    QTimer::singleShot(OpenSpeakerDelayMs, &m_window, [] { brixel::SoundResources::OpenDevice(); });
 }
 
 void Program::OpenOptions()
