@@ -108,6 +108,27 @@ TEST_F(GameLoop, LandingHoldsTheGameForATenthBeforeTheNextTurn)
     EXPECT_NEAR(arrivals[1], 8.5 + 0.1 + 0.5, 1e-4);
 }
 
+TEST_F(GameLoop, FourRowLandingThatRaisesTheLevelSoundsLandingRowsThenLevel)
+{
+    s().Options.PlaySounds = true;
+    QueueSame(1, 3);
+    host.At(T0 + 0.6, [this] {
+        // Rows 15..18 full but for column 5, nine rows done: an upright bar
+        // dropped into the gap completes the tenth.
+        test::FillRowsFromBottom(s().Board, {"1234.56712", "1234.56712", "1234.56712", "1234.56712"});
+        s().Lines = 9;
+        game.FormKeyDown(KeyUp);
+        game.FormKeyDown(KeyDown);
+    });
+    ExitAt(0.7);
+    game.NewGame();
+    // One ordinary step before the drop; the drop's own steps are silent.
+    EXPECT_EQ(host.sounds, (std::vector<int>{103, 102, 107, 101}));
+    EXPECT_EQ(s().Level, 1);
+    EXPECT_EQ(s().Lines, 13);
+    EXPECT_EQ(s().Score, 1000 * 2 + (16 - 2));  // the bar's reference cell went from row 2 to 16
+}
+
 TEST_F(GameLoop, PauseHoldsForAnyTimeAndResumesWithAnImmediateStep)
 {
     QueueSame(7, 3);
