@@ -12,7 +12,7 @@ bool ActivationTracker::FocusMoved(QWindow* now)
     const bool beforeWasOther = m_lastWasOther;
     const bool gap = m_gap;
     m_last = now;
-    m_lastWasOther = now != m_main;
+    m_lastWasOther = now != m_main && (!m_isGameWindow || m_isGameWindow(now));
     m_gap = false;
 
     if (now != m_main || !beforeWasOther) {

@@ -1,5 +1,8 @@
 #include "app/frmBrixel.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QGuiApplication>
@@ -171,6 +174,15 @@ void frmBrixel::Form_Activate()
     move(CentredPosition(this));
     m_brixel.RefreshWell();
     LoadTitleButtonPictures();
+}
+
+bool frmBrixel::IsGameWindow(const QWindow* window)
+{
+    // The skinned windows are the game's own; dialogs and message boxes are not.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [window](const QWidget* w) {
+        return w->windowHandle() == window && qobject_cast<const SkinnedWindow*>(w) != nullptr;
+    });
 }
 
 void frmBrixel::LoadTitleButtonPictures()

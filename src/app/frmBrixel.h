@@ -70,6 +70,7 @@ private:
     void Image2_MouseUp(int Index);
     void Image3_MouseUp(int Index);
     void LoadTitleButtonPictures();
+    static bool IsGameWindow(const QWindow* window);
     void RunNewGame();
 
     QtGameHost m_host;
@@ -85,7 +86,7 @@ private:
     std::array<PictureButton*, 4> Image2{};
     std::array<PictureButton*, 2> Image3{};
 
-    ActivationTracker m_activation{nullptr};
+    ActivationTracker m_activation{nullptr, &IsGameWindow};
     bool m_shownBefore = false;
     bool m_closed = false;
     int m_gamesRunning = 0;  // NewGame calls under way; a new game can start inside a running one

@@ -4,6 +4,7 @@
 
 #include "WindowTestSupport.h"
 #include "app/ActivationTracker.h"
+#include "media/SkinnedWindow.h"
 
 namespace fallox::test {
 namespace {
@@ -46,6 +47,21 @@ TEST(ActivationTracker, CountsFocusComingBackFromTheProgramsOwnWindowsOnly)
     }
 }
 
+TEST(ActivationTracker, FocusBackFromAMessageBoxIsNoActivation)
+{
+    QWindow main;
+    QWindow options;
+    QWindow messageBox;
+    ActivationTracker tracker(&main, [&](const QWindow* w) { return w == &options; });
+    tracker.FocusMoved(&main);
+    tracker.FocusMoved(&messageBox);
+    EXPECT_FALSE(tracker.FocusMoved(&main));
+    tracker.FocusMoved(&options);
+    tracker.FocusMoved(&messageBox);
+    tracker.FocusMoved(&options);
+    EXPECT_TRUE(tracker.FocusMoved(&main));
+}
+
 TEST(ActivationTracker, ADeletedDialogCountsAsClosed)
 {
     QWindow main;
@@ -64,8 +80,7 @@ TEST(MainWindowActivation, ClosingAnotherWindowOfTheGameCentresTheMainWindowAgai
     const QPoint centre = window->pos();
     window->move(centre + QPoint(-40, 25));  // dragged aside by the player
 
-    QWidget dialog;
-    dialog.resize(100, 80);
+    SkinnedWindow dialog(QStringLiteral("High Scores"), QSize(100, 80));
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -75,6 +90,23 @@ TEST(MainWindowActivation, ClosingAnotherWindowOfTheGameCentresTheMainWindowAgai
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.window.get()));
     EXPECT_EQ(window->pos(), centre);
+}
+
+TEST(MainWindowActivation, ClosingAMessageBoxLeavesTheMainWindowWhereItIs)
+{
+    ShownWindow window;
+    const QPoint dragged = window->pos() + QPoint(-40, 25);
+    window->move(dragged);
+
+    QWidget messageBox;
+    messageBox.resize(100, 80);
+    messageBox.show();
+    messageBox.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&messageBox));
+    messageBox.close();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.window.get()));
+    EXPECT_EQ(window->pos(), dragged);
 }
 
 }  // namespace
