@@ -9,7 +9,8 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins libxkbcommon-dev libgl-dev
   libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
+  dpkg-dev file
 )
 
 missing=()
