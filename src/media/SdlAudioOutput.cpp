@@ -8,6 +8,11 @@
 #include <thread>
 #include <vector>
 
+#if defined(__unix__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace brixel {
 
 namespace {
@@ -55,6 +60,36 @@ std::optional<std::vector<Uint8>> Convert(const SDL_AudioSpec& spec, const WavBu
 // program uses SDL for sound alone, and SDL's log lines would only repeat them.
 void QuietLog(void*, int, SDL_LogPriority, const char*) {}
 
+// While the device is looked for, the sound libraries below SDL (ALSA on a
+// machine without a sound card) print their own complaints to stderr, which
+// SDL cannot switch off. They only repeat that there is no sound, so they go
+// to /dev/null for the length of the search.
+class StderrSilenced {
+public:
+#if defined(__unix__)
+    StderrSilenced() : m_saved(::dup(STDERR_FILENO))
+    {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && null >= 0) {
+            ::dup2(null, STDERR_FILENO);
+        }
+        if (null >= 0) {
+            ::close(null);
+        }
+    }
+    ~StderrSilenced()
+    {
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDERR_FILENO);
+            ::close(m_saved);
+        }
+    }
+
+private:
+    int m_saved;
+#endif
+};
+
 }  // namespace
 
 SdlAudioOutput::~SdlAudioOutput()
@@ -77,6 +112,7 @@ bool SdlAudioOutput::Open()
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Effekte");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
     SDL_LogSetOutputFunction(QuietLog, nullptr);
+    StderrSilenced quiet;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
