@@ -1,0 +1,32 @@
+// The sixteen-pixel tiles of the well and the next-piece previews, and the
+// arrival shapes of the pieces that the previews and the intro are built from.
+
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+#include <array>
+
+class QPainter;
+
+namespace art {
+
+using TileSet = std::array<QImage, 8>; // one 16 x 16 tile per piece type, 0 the empty cell
+using Shape = std::array<QPoint, 4>;   // a piece's four cells
+
+// The arrival shape of each piece type: (column offset, row offset) from the
+// reference cell, rows growing downwards.
+extern const std::array<Shape, 8> ArrivalShape;
+
+// Paints all eight tiles and checks that tiles 2..7 keep their face colour
+// where the game looks for it; stops the program if one does not.
+TileSet makeTiles();
+
+// Draws a piece in its arrival shape with its reference cell at origin.
+void drawPiece(QPainter& p, const TileSet& tiles, int type, QPoint origin);
+
+// The 96 x 64 preview of a piece for the next-piece box.
+QImage makePreview(const TileSet& tiles, int type);
+
+} // namespace art
