@@ -5,14 +5,13 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "highscores/ScoreFile.h"
+#include "highscores/ScratchDir.h"
 #include "settings/SettingsFile.h"
 
 namespace brixel {
@@ -22,21 +21,7 @@ namespace fs = std::filesystem;
 
 constexpr int Kills = 150;
 
-fs::path ScratchDir(const std::string& name)
-{
-    const fs::path dir = fs::temp_directory_path() / ("fallox-kill-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string ReadBytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::ReadBytes;
 
 // Runs `save(i)` for i = 0, 1, 2... in a child process until it is killed
 // after a random number of microseconds.
@@ -69,8 +54,8 @@ HighScoreTable Table(const std::string& name, double top)
 
 TEST(KillDuringSave, ScoresAreAlwaysTheOldOrTheNewTable)
 {
-    const fs::path dir = ScratchDir("scores");
-    const fs::path file = dir / "scores.lst";
+    const test::ScratchDir dir;
+    const fs::path file = dir.Path() / "scores.lst";
     // Different lengths, so a save over the longer one leaves an old tail.
     const HighScoreTable a = Table("Annegret Langname", 123456789);
     const HighScoreTable b = Table("Bo", 7);
@@ -81,17 +66,13 @@ TEST(KillDuringSave, ScoresAreAlwaysTheOldOrTheNewTable)
         const HighScoreTable read = LoadHighScores(file);
         ASSERT_TRUE(read == a || read == b) << "torn scores file after kill " << i << ":\n" << ReadBytes(file);
     }
-    fs::remove_all(dir);
 }
 
 TEST(KillDuringSave, SettingsAreAlwaysTheOldOrTheNewFile)
 {
-    const fs::path dir = ScratchDir("settings");
-    const fs::path file = dir / "Brixel32.ini";
-    {
-        std::ofstream seed(file, std::ios::binary);
-        seed << "; kept by every save\r\n[Other]\r\nKey=Value\r\n";
-    }
+    const test::ScratchDir dir;
+    const fs::path file = dir.Path() / "Brixel32.ini";
+    test::WriteBytes(file, "; kept by every save\r\n[Other]\r\nKey=Value\r\n");
     Settings a{3.0, true, false, true};
     Settings b{7.5, false, true, false};
     ASSERT_TRUE(SaveSettings(a, file));
@@ -106,7 +87,6 @@ TEST(KillDuringSave, SettingsAreAlwaysTheOldOrTheNewFile)
         const Settings read = LoadSettings(file);
         ASSERT_TRUE(read == a || read == b);
     }
-    fs::remove_all(dir);
 }
 
 }  // namespace
