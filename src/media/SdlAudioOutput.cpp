@@ -33,12 +33,12 @@ struct WavBuffer {
 };
 
 // The effect's samples in the device's format; nothing when SDL cannot convert them.
-std::optional<std::vector<Uint8>> Convert(const SDL_AudioSpec& spec, const WavBuffer& wav, std::uint16_t format,
-                                          int channels, int rate)
+std::optional<std::vector<Uint8>> Convert(const SDL_AudioSpec& effect, const WavBuffer& wav, std::uint16_t deviceFormat,
+                                          int deviceChannels, int deviceRate)
 {
     SDL_AudioCVT cvt{};
-    const int build =
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, format, static_cast<Uint8>(channels), rate);
+    const int build = SDL_BuildAudioCVT(&cvt, effect.format, effect.channels, effect.freq, deviceFormat,
+                                        static_cast<Uint8>(deviceChannels), deviceRate);
     if (build < 0) {
         return std::nullopt;
     }
@@ -150,13 +150,13 @@ SoundOutcome SdlAudioOutput::Play(std::span<const std::uint8_t> image, int /*fla
     if (rw == nullptr) {
         return SoundOutcome::BrokenImage;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec effect{};  // the effect's own sample format, as the image states it
     WavBuffer wav;
-    if (SDL_LoadWAV_RW(rw, 1, &spec, &wav.Data, &wav.Length) == nullptr) {
+    if (SDL_LoadWAV_RW(rw, 1, &effect, &wav.Data, &wav.Length) == nullptr) {
         return SoundOutcome::BrokenImage;
     }
 
-    const std::optional<std::vector<Uint8>> samples = Convert(spec, wav, m_format, m_channels, m_rate);
+    const std::optional<std::vector<Uint8>> samples = Convert(effect, wav, m_format, m_channels, m_rate);
     if (!samples) {
         return SoundOutcome::BrokenImage;
     }
