@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPalette>
 #include <QWindow>
 
 #include "app/KeyboardFilter.h"
@@ -29,17 +28,6 @@ const QColor NextCaptionCyan(0, 255, 255);
 const QColor CounterCaptionCyan(128, 255, 255);
 const QColor CounterYellow(255, 255, 192);
 
-// The window was designed around "MS Sans Serif"; where that font does not
-// exist the system's sans-serif takes its place at the same pixel size.
-QFont DesignFont(int pixelSize, QFont::Weight weight)
-{
-    QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
-}
-
 const char* const MenuCaptions[MenuButtons] = {"Neues spiel", "High-Score", "Option", "Pause"};
 
 }  // namespace
@@ -48,11 +36,6 @@ frmBrixel::frmBrixel(QWidget* parent)
     : SkinnedWindow(QStringLiteral("Fallox"), ClientSize, parent), m_host(*this), m_brixel(m_host)
 {
     SetBackground(DesignPicture(QStringLiteral("background")));
-    // The background picture is one pixel narrower than the window; the
-    // frame's outer edge is black, so the last column continues it.
-    QPalette framePalette = palette();
-    framePalette.setColor(QPalette::Window, Qt::black);
-    setPalette(framePalette);
 
     CreateControls();
     new KeyboardFilter(this, [this](int keyCode) { Form_KeyDown(keyCode); });
@@ -131,14 +114,8 @@ void frmBrixel::CreateControls()
 
 QLabel* frmBrixel::CreateLabel(const char* name, const QString& text, QRect place, const QFont& font, QColor colour)
 {
-    auto* label = new QLabel(text, this);
+    QLabel* label = AddLabel(text, place, font, colour);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette textPalette = label->palette();
-    textPalette.setColor(QPalette::WindowText, colour);
-    label->setPalette(textPalette);
     return label;
 }
 

@@ -5,7 +5,6 @@
 #include <QHideEvent>
 #include <QIcon>
 #include <QLabel>
-#include <QPalette>
 
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
@@ -28,18 +27,7 @@ constexpr int ScoreLeft = 248;
 constexpr int ScoreWidth = 65;
 
 constexpr QColor RowColour(255, 255, 0);
-// 12 points bold; "MS Sans Serif" is rarely installed, so the system's
-// sans-serif stands in at the same 16-pixel height.
-constexpr int RowFontPixels = 16;
-
-QFont RowFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(RowFontPixels);
-    font.setBold(true);
-    return font;
-}
+constexpr int RowFontPixels = 16;  // 12 points bold
 
 int RowTop(int row)  // row 0..4 from the top
 {
@@ -78,9 +66,6 @@ frmHighScore::frmHighScore(QWidget* parent)
 void frmHighScore::Form_Load()
 {
     m_image2->SetPictures(SkinPicture(QStringLiteral("OK")), SkinPicture(QStringLiteral("Reverse")));
-    // The button was made without pictures, and it cannot tell two empty
-    // pictures apart: without this it would open with the pressed look.
-    m_image2->ShowReleased();
     m_image2->resize(m_image2->pixmap().size());
     SetBackground(SkinPicture(QStringLiteral("FM")));
     move(CentredPosition(this));
@@ -103,20 +88,7 @@ QLabel* frmHighScore::AddPicture(const QPixmap& picture, QPoint topLeft)
 
 QLabel* frmHighScore::AddText(const QRect& box, Qt::Alignment alignment)
 {
-    auto* label = new QLabel(this);
-    label->setGeometry(box);
-    // Names are whatever the player typed: never read them as markup. A text
-    // wider than the box is cut off at its edge, neither wrapped nor elided.
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(false);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setFont(RowFont());
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, RowColour);
-    label->setPalette(palette);
-    label->setAutoFillBackground(false);
-    label->setAttribute(Qt::WA_NoMousePropagation);
-    return label;
+    return AddLabel(QString(), box, DesignFont(RowFontPixels, QFont::Bold), RowColour, alignment);
 }
 
 QLabel* frmHighScore::Label1(int k) const

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -15,12 +16,40 @@ SkinnedWindow::SkinnedWindow(const QString& title, QSize size, QWidget* parent)
 {
     setWindowTitle(title);
     setFixedSize(size);
+    QPalette surface = palette();
+    surface.setColor(QPalette::Window, Qt::black);
+    setPalette(surface);
 }
 
 void SkinnedWindow::SetBackground(const QPixmap& picture)
 {
     m_background = picture;
     update();
+}
+
+QFont SkinnedWindow::DesignFont(int pixelSize, QFont::Weight weight)
+{
+    QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+QLabel* SkinnedWindow::AddLabel(const QString& text, QRect place, const QFont& font, QColor colour,
+                                Qt::Alignment alignment)
+{
+    auto* label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);  // names are whatever a player typed: never markup
+    label->setText(text);
+    label->setGeometry(place);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    QPalette textPalette = label->palette();
+    textPalette.setColor(QPalette::WindowText, colour);
+    label->setPalette(textPalette);
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    return label;
 }
 
 void SkinnedWindow::paintEvent(QPaintEvent*)

@@ -31,16 +31,7 @@ constexpr QSize LinkSize{137, 17};
 constexpr QRect LevelBoxRect{128, 64, 25, 19};
 constexpr QColor LinkColour{255, 255, 192};
 
-// The old dialog's fonts, "MS Sans Serif" 8.25 and 9.75 point, by their pixel
-// size; where that family is missing the system's sans-serif stands in.
-QFont DialogFont(int pixelSize)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
+// The old dialog's fonts, 8.25 and 9.75 point, by their pixel size.
 constexpr int StandardPixels = 11;
 constexpr int LinkPixels = 13;
 
@@ -62,11 +53,6 @@ frmOptions::frmOptions(brixel::Settings& settings, const QString& iniPath, QWidg
       m_settings(settings),
       m_iniPath(iniPath.toStdU16String())
 {
-    // The picture is a few pixels smaller than the window; the strips it
-    // leaves at the right and bottom match its black rim.
-    QPalette surface = palette();
-    surface.setColor(QPalette::Window, Qt::black);
-    setPalette(surface);
     SetBackground(DesignPicture(QStringLiteral("options_background")));
     CreateControls();
 }
@@ -76,7 +62,7 @@ void frmOptions::CreateControls()
     txtStartingLevel = new QLineEdit(QStringLiteral("0"), this);
     txtStartingLevel->setObjectName(QStringLiteral("txtStartingLevel"));
     txtStartingLevel->setGeometry(LevelBoxRect);
-    txtStartingLevel->setFont(DialogFont(StandardPixels));
+    txtStartingLevel->setFont(DesignFont(StandardPixels));
     txtStartingLevel->setTextMargins(0, 0, 0, 0);
     txtStartingLevel->installEventFilter(this);
 
@@ -97,17 +83,10 @@ void frmOptions::CreateControls()
         connect(Image1[index], &PictureButton::MouseUp, this, [this, index] { Image1_MouseUp(index); });
     }
 
-    Label2 = new QLabel(QString::fromUtf8(HomepageText), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(QRect(QPoint(LabelLeft, 280), LinkSize));
-    QFont linkFont = DialogFont(LinkPixels);
-    linkFont.setBold(true);
+    QFont linkFont = DesignFont(LinkPixels, QFont::Bold);
     linkFont.setUnderline(true);
-    Label2->setFont(linkFont);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette linkPalette = Label2->palette();
-    linkPalette.setColor(QPalette::WindowText, LinkColour);
-    Label2->setPalette(linkPalette);
+    Label2 = AddLabel(QString::fromUtf8(HomepageText), QRect(QPoint(LabelLeft, 280), LinkSize), linkFont, LinkColour);
+    Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setCursor(Qt::PointingHandCursor);
     Label2->installEventFilter(this);
 
@@ -119,16 +98,8 @@ void frmOptions::CreateControls()
 
 QLabel* frmOptions::CreateRowLabel(int index, const QString& text, int top)
 {
-    auto* label = new QLabel(text, this);
+    QLabel* label = AddLabel(text, QRect(QPoint(LabelLeft, top), RowLabelSize), DesignFont(StandardPixels), Qt::white);
     label->setObjectName(QStringLiteral("Label1(%1)").arg(index));
-    label->setGeometry(QRect(QPoint(LabelLeft, top), RowLabelSize));
-    label->setFont(DialogFont(StandardPixels));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette white = label->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(white);
-    // A label is no handle for dragging the window: it keeps the mouse to itself.
-    label->installEventFilter(this);
     Label1[index] = label;
     return label;
 }
