@@ -108,7 +108,7 @@ std::string HighScoreTable::ToFileText() const
 {
     std::string text;
     for (int place = 1; place <= HighScoreCount; ++place) {
-        text += CleanHighName(HighNames(place));
+        text += HighNames(place);  // SetEntry stored it clean
         text += ':';
         text += ScoreText(HighScores(place));
         text += "\r\n";

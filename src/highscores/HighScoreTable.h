@@ -30,6 +30,7 @@ public:
     // Throws std::out_of_range for a place outside 1..5.
     const std::string& HighNames(int place) const;
     double HighScores(int place) const;
+    // Stores the name as CleanHighName makes it and a non-finite score as 0.
     void SetEntry(int place, std::string name, double score);
 
     // The first place whose score `score` reaches (ties push the old entry
