@@ -1,13 +1,12 @@
 #include "app/Program.h"
 
-#include "highscores/frmHighScore.h"
+#include <QTimer>
 
+#include "highscores/frmHighScore.h"
 #include "media/SoundResources.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsFilePath.h"
 #include "settings/frmOptions.h"
-
-#include <QTimer>
 
 namespace {
 constexpr int OpenSpeakerDelayMs = 300;
@@ -28,7 +27,9 @@ Program::~Program() = default;
 void Program::Start()
 {
     // Options chosen in an earlier run hold again; anything unreadable stays unset.
-    m_window.Game().State().Options = brixel::LoadSettings(SettingsFilePath().toStdString());
+    // Converted from UTF-16 like the dialog's save path, so a folder name
+    // outside ASCII reads back on every platform.
+    m_window.Game().State().Options = brixel::LoadSettings(SettingsFilePath().toStdU16String());
     m_window.Form_Load();
     m_highScores.LoadAtStartup();
     // Looking for a sound device can take a tenth of a second where there is

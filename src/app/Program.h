@@ -15,8 +15,8 @@ public:
     Program();
     ~Program();
 
-    // Start-up: read the saved options, open the speaker, show the main
-    // window and read the score table.
+    // Start-up: read the saved options, show the main window, read the score
+    // table, and open the speaker once the window is up.
     void Start();
 
     frmBrixel& MainWindow() { return m_window; }
