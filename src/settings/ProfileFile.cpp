@@ -49,12 +49,6 @@ char LowerAscii(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
 std::vector<Line> SplitLines(std::string_view text)
 {
     std::vector<Line> lines;
@@ -226,6 +220,12 @@ std::optional<std::string> ReadProfileString(std::string_view text, std::string_
     }
     const Line& line = lines[place.keyLine];
     return std::string(Classify(Content(text, line)).value);
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 }  // namespace brixel

@@ -45,4 +45,8 @@ std::string WriteProfileString(std::string_view text, std::string_view section, 
 std::optional<std::string> ReadProfileString(std::string_view text, std::string_view section,
                                              std::string_view key);
 
+// Whether two names are the same the way profile files compare section and
+// key names: ASCII letters without regard to case, everything else exactly.
+bool EqualNoCase(std::string_view a, std::string_view b);
+
 }  // namespace brixel

@@ -20,20 +20,6 @@ std::string FlagText(std::optional<bool> flag)
     return *flag ? "True" : "False";
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::optional<bool> ParseFlag(const std::optional<std::string>& text)
 {
     if (!text) {
