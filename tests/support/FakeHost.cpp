@@ -88,9 +88,6 @@ void FakeHost::PaintTile(int col, int row, int tile)
         return;
     }
     paints.push_back({col, row, tile});
-    if (logPaints) {
-        log.push_back("paint " + std::to_string(col) + "," + std::to_string(row) + "=" + std::to_string(tile));
-    }
 }
 
 void FakeHost::PresentWell()
@@ -127,7 +124,6 @@ void FakeHost::SetCounterText(Counter counter, const std::string& text)
 
 void FakeHost::SetIntroVisible(bool visible)
 {
-    introVisible.push_back(visible);
     log.push_back(visible ? "intro shown" : "intro hidden");
 }
 
@@ -142,9 +138,6 @@ void FakeHost::PlaySound(int number)
 {
     sounds.push_back(number);
     log.push_back("sound " + std::to_string(number));
-    if (OnSound) {
-        OnSound(number);
-    }
 }
 
 void FakeHost::CheckHighScore(std::int32_t score)
