@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "pieces/PieceCatalogue.h"
+
 namespace {
 
 QString resourcePath(const QString& relative)
@@ -65,17 +67,6 @@ const std::array<QColor, 8> TileColour = {
     QColor(213, 213, 43),  QColor(43, 213, 43), QColor(43, 43, 213), QColor(170, 43, 213),
 };
 
-// Arrival shapes, (column offset, row offset) with rows growing downwards.
-const std::array<std::array<QPoint, 4>, 8> ArrivalShape = {{
-    {},
-    {{{-1, 0}, {0, 0}, {1, 0}, {2, 0}}},
-    {{{-1, -1}, {-1, 0}, {0, 0}, {1, 0}}},
-    {{{1, -1}, {-1, 0}, {0, 0}, {1, 0}}},
-    {{{-1, -1}, {0, -1}, {0, 0}, {1, 0}}},
-    {{{0, -1}, {1, -1}, {-1, 0}, {0, 0}}},
-    {{{0, -1}, {-1, 0}, {0, 0}, {1, 0}}},
-    {{{0, -1}, {1, -1}, {0, 0}, {1, 0}}},
-}};
 
 QImage tile(int type) { return load(QStringLiteral("images/tile%1.png").arg(type)); }
 
@@ -197,7 +188,12 @@ TEST(ArtFiles, PreviewsShowTheArrivalShapeCentredInTiles)
         const QImage preview = load(QStringLiteral("images/next%1.png").arg(type));
         const QImage face = tile(type);
         int minCol = 9, maxCol = -9, minRow = 9, maxRow = -9;
-        for (const QPoint& c : ArrivalShape[type]) {
+        // The arrival shape, from the game's own catalogue.
+        std::vector<QPoint> cells;
+        for (const brixel::Offset o : *brixel::PieceShape(type, 1)) {
+            cells.emplace_back(o.dc, o.dr);
+        }
+        for (const QPoint& c : cells) {
             minCol = std::min(minCol, c.x());
             maxCol = std::max(maxCol, c.x());
             minRow = std::min(minRow, c.y());
@@ -208,7 +204,7 @@ TEST(ArtFiles, PreviewsShowTheArrivalShapeCentredInTiles)
 
         QImage covered(96, 64, QImage::Format_Mono);
         covered.fill(0);
-        for (const QPoint& c : ArrivalShape[type]) {
+        for (const QPoint& c : cells) {
             const QPoint origin(left + 16 * (c.x() - minCol), top + 16 * (c.y() - minRow));
             EXPECT_EQ(preview.copy(QRect(origin, QSize(16, 16))), face.convertToFormat(preview.format()))
                 << "cell " << c.x() << "," << c.y();

@@ -25,10 +25,10 @@ void drawFallingPiece(QPainter& p, const TileSet& tiles, int type, QPoint cell)
 {
     const QPoint origin = cell * 16;
     const QColor streak = type == 1 ? TileColour[4] : TileColour[type];
-    for (const QPoint& c : ArrivalShape[type]) {
+    const Shape shape = ArrivalShape(type);
+    for (const QPoint& c : shape) {
         const QPoint above = c - QPoint(0, 1);
-        const bool topOfColumn = std::find(ArrivalShape[type].begin(), ArrivalShape[type].end(), above)
-                                 == ArrivalShape[type].end();
+        const bool topOfColumn = std::find(shape.begin(), shape.end(), above) == shape.end();
         if (topOfColumn)
             drawTrail(p, origin + c * 16, streak, 26);
     }

@@ -1,6 +1,7 @@
 #include "Tiles.h"
 
 #include "Painting.h"
+#include "pieces/PieceCatalogue.h"
 
 #include <QPainter>
 #include <QRadialGradient>
@@ -10,16 +11,16 @@
 
 namespace art {
 
-const std::array<Shape, 8> ArrivalShape = {{
-    {},
-    {{{-1, 0}, {0, 0}, {1, 0}, {2, 0}}},
-    {{{-1, -1}, {-1, 0}, {0, 0}, {1, 0}}},
-    {{{1, -1}, {-1, 0}, {0, 0}, {1, 0}}},
-    {{{-1, -1}, {0, -1}, {0, 0}, {1, 0}}},
-    {{{0, -1}, {1, -1}, {-1, 0}, {0, 0}}},
-    {{{0, -1}, {-1, 0}, {0, 0}, {1, 0}}},
-    {{{0, -1}, {1, -1}, {0, 0}, {1, 0}}},
-}};
+Shape ArrivalShape(int type)
+{
+    Shape shape{};
+    if (const brixel::Shape* cells = brixel::PieceShape(type, 1)) {
+        for (std::size_t i = 0; i < shape.size(); ++i) {
+            shape[i] = QPoint((*cells)[i].dc, (*cells)[i].dr);
+        }
+    }
+    return shape;
+}
 
 namespace {
 
@@ -141,7 +142,7 @@ TileSet makeTiles()
 
 void drawPiece(QPainter& p, const TileSet& tiles, int type, QPoint origin)
 {
-    for (const QPoint& c : ArrivalShape[type])
+    for (const QPoint& c : ArrivalShape(type))
         p.drawImage(origin + c * 16, tiles[type]);
 }
 
@@ -158,10 +159,10 @@ QImage makePreview(const TileSet& tiles, int type)
     halo.setColorAt(1, QColor(60, 80, 120, 0));
     p.fillRect(img.rect(), halo);
 
-    const QRect box = cellBounds(ArrivalShape[type]);
+    const QRect box = cellBounds(ArrivalShape(type));
     const QPoint topLeft((96 - box.width() * 16) / 2, (64 - box.height() * 16) / 2);
     const QPoint origin = topLeft - box.topLeft() * 16;
-    for (const QPoint& c : ArrivalShape[type]) // soft shadow below and right of each block
+    for (const QPoint& c : ArrivalShape(type)) // soft shadow below and right of each block
         p.fillRect(QRect(origin + c * 16 + QPoint(2, 2), QSize(16, 16)), QColor(0, 0, 0, 90));
     drawPiece(p, tiles, type, origin);
     return img;

@@ -15,9 +15,9 @@ namespace art {
 using TileSet = std::array<QImage, 8>; // one 16 x 16 tile per piece type, 0 the empty cell
 using Shape = std::array<QPoint, 4>;   // a piece's four cells
 
-// The arrival shape of each piece type: (column offset, row offset) from the
-// reference cell, rows growing downwards.
-extern const std::array<Shape, 8> ArrivalShape;
+// The shape piece type 1..7 arrives in, taken from the game's own catalogue:
+// (column offset, row offset) from the reference cell, rows growing downwards.
+Shape ArrivalShape(int type);
 
 // Paints all eight tiles and checks that tiles 2..7 keep their face colour
 // where the game looks for it; stops the program if one does not.
