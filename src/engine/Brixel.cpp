@@ -52,7 +52,7 @@ void Brixel::ShowCounters()
 
 void Brixel::NewGame()
 {
-    const std::uint64_t game = ++m_game;
+    ++m_game;  // a game still running underneath this one stops when it sees this
     m_host.Randomize();
     m_s.LastBoard = m_s.Board;
     m_s.Board.Clear();
@@ -87,9 +87,7 @@ void Brixel::NewGame()
     }
     DrawBoard();
     m_s.LastBoard = m_s.Board;
-    if (m_game == game) {
-        PlayGame();
-    }
+    PlayGame();
 }
 
 void Brixel::PlayGame()
