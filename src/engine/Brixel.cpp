@@ -253,7 +253,6 @@ void Brixel::DropStep()
 void Brixel::ClearFullLines()
 {
     const std::uint64_t game = m_game;
-    const bool sounds = m_s.Options.PlaySounds.value_or(false);
     RowFlags fullRow{};
     m_s.LastBoard = m_s.Board;
     const int rows = FindAndBlankFullRows(m_s.Board, fullRow);
@@ -262,7 +261,9 @@ void Brixel::ClearFullLines()
     if (Superseded(game)) {
         return;
     }
-    if (sounds && rows > 0) {
+    // The sound flag is read when each effect is due: the player may have
+    // switched it in the options during the pause before.
+    if (rows > 0 && m_s.Options.PlaySounds.value_or(false)) {
         m_host.PlaySound(RowSound(rows));
     }
 
@@ -288,7 +289,7 @@ void Brixel::ClearFullLines()
 
     const int rises = LevelRises(m_s.Lines, rows);
     if (rises > 0) {
-        if (sounds) {
+        if (m_s.Options.PlaySounds.value_or(false)) {
             m_host.PlaySound(SoundLevel);
         }
         ApplyLevelRises(m_s, rises);

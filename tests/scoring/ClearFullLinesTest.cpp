@@ -150,6 +150,35 @@ TEST_F(ClearFullLinesTest, SoundsOffKeepsPausesAndPoints)
     EXPECT_EQ(s().Score, 150 * 2);
 }
 
+// The player may switch the sound in the options while the rows are held on
+// screen; every effect still due after that follows the new choice.
+struct SoundSwitchCase {
+    const char* when;
+    bool soundsAtStart;
+    double switchAfter;  // seconds into the removal (first pause 0..0.1, sinking pause 0.1..0.2)
+    std::vector<int> sounds;
+};
+
+TEST_F(ClearFullLinesTest, SoundSwitchedDuringAPauseHoldsForTheEffectsStillDue)
+{
+    const std::vector<SoundSwitchCase> cases = {
+        {"off during the blank-row pause", true, 0.05, {}},
+        {"off during the sinking pause", true, 0.15, {104}},
+        {"on during the blank-row pause", false, 0.05, {104, 101}},
+        {"on during the sinking pause", false, 0.15, {101}},
+    };
+    for (const SoundSwitchCase& c : cases) {
+        host.sounds.clear();
+        s().Lines = 9;  // the row raises the level, so a second effect follows the row sound
+        s().Options.PlaySounds = c.soundsAtStart;
+        Fill({Full});
+        host.At(host.Now() + c.switchAfter, [this, &c] { s().Options.PlaySounds = !c.soundsAtStart; });
+        Run();
+        EXPECT_EQ(host.sounds, c.sounds) << c.when;
+        EXPECT_EQ(s().Lines, 10) << c.when;
+    }
+}
+
 TEST_F(ClearFullLinesTest, HardDropSkipsThePausesButNotTheSounds)
 {
     s().Dropping = true;
