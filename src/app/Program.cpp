@@ -4,7 +4,7 @@
 
 #include "highscores/frmHighScore.h"
 #include "media/SoundResources.h"
-#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 #include "settings/SettingsFilePath.h"
 #include "settings/frmOptions.h"
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -8,8 +7,8 @@
 
 namespace brixel {
 
-// The options file. Where it lives is the caller's choice (the Windows
-// directory there, the user's configuration folder elsewhere).
+// The text of the options file. Reading and saving it on disk is in
+// SettingsStore.h; this part stays free of Qt.
 inline constexpr std::string_view SettingsFileName = "Brixel32.ini";
 inline constexpr std::string_view SettingsSection = "Brixel32";
 inline constexpr std::string_view StartingLevelKey = "Starting Level";
@@ -27,15 +26,5 @@ std::string WriteSettingsText(std::string_view text, const Settings& settings);
 // (any case); the level must be a plain number 0..9 with a point as decimal
 // separator. A missing key or any other value leaves that option unset.
 Settings ReadSettingsText(std::string_view text);
-
-// Reads the file (a missing one counts as empty), writes the four options
-// into it and writes it back in place; the folder is created when missing.
-// Returns false when the file could not be read or written; the game does not
-// report that to the player. A file that exists but cannot be read is left
-// alone rather than replaced by a file holding only our section.
-bool SaveSettings(const Settings& settings, const std::filesystem::path& iniPath);
-
-// The options stored in the file; all unset when it is missing or unreadable.
-Settings LoadSettings(const std::filesystem::path& iniPath);
 
 }  // namespace brixel

@@ -15,7 +15,7 @@
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
 #include "settings/LevelText.h"
-#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 

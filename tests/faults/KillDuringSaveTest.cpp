@@ -12,7 +12,7 @@
 
 #include "highscores/ScoreFile.h"
 #include "highscores/ScratchDir.h"
-#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 
 namespace brixel {
 namespace {

@@ -1,4 +1,5 @@
 #include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
