@@ -1,5 +1,6 @@
 #include "settings/frmOptions.h"
 
+#include <optional>
 #include <string>
 
 #include <QCheckBox>
@@ -59,7 +60,12 @@ frmOptions::frmOptions(brixel::Settings& settings, const QString& iniPath, QWidg
 
 void frmOptions::CreateControls()
 {
-    txtStartingLevel = new QLineEdit(QStringLiteral("0"), this);
+    // The box starts with the level in force, so that confirming the dialog
+    // after a restart keeps the level read back from the file; "0" while
+    // none was ever set. It is written as the level label shows a number.
+    const std::optional<double> level = m_settings.StartingLevel;
+    txtStartingLevel = new QLineEdit(level ? QString::fromStdString(brixel::LevelToText(level)) : QStringLiteral("0"),
+                                     this);
     txtStartingLevel->setObjectName(QStringLiteral("txtStartingLevel"));
     txtStartingLevel->setGeometry(LevelBoxRect);
     txtStartingLevel->setFont(DesignFont(StandardPixels));

@@ -18,7 +18,8 @@ class PictureButton;
 // flag. It edits the game's own Settings object and writes the settings file
 // when the player confirms. The owner creates it at the first opening and
 // afterwards only shows it again through Open(); between openings it is only
-// hidden, so the level box keeps whatever the player last left in it.
+// hidden, so the level box keeps whatever the player last left in it. It
+// first shows the starting level the settings hold when the dialog is made.
 class frmOptions : public SkinnedWindow {
     Q_OBJECT
 public:

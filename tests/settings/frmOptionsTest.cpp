@@ -164,6 +164,31 @@ TEST_F(OptionsDialogTest, FirstOpeningSitsBesideTheMainWindowLaterOnesWhereLeft)
     EXPECT_EQ(m_dialog.pos(), QPoint(10, 20));
 }
 
+// Options read back at start-up are in force before the dialog is first
+// made; confirming it with only the sound box ticked must keep them.
+TEST_F(OptionsDialogTest, LevelBoxStartsWithTheLevelReadBackAndOkKeepsIt)
+{
+    const std::vector<std::pair<std::optional<double>, QString>> cases = {
+        {std::nullopt, "0"}, {0.0, "0"}, {7.0, "7"}, {4.5, "4.5"}, {9.0, "9"}};
+    for (const auto& [level, shown] : cases) {
+        Settings settings{level, true, false, std::nullopt};
+        frmOptions dialog(settings, IniPath());
+        dialog.Open(&m_main);
+        auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("txtStartingLevel"));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text().toStdString(), shown.toStdString());
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkPlaySounds"))->setChecked(true);
+        auto* ok = dialog.findChild<PictureButton*>(QStringLiteral("Image1(0)"));
+        QTest::mousePress(ok, Qt::LeftButton);
+        QTest::mouseRelease(ok, Qt::LeftButton);
+        EXPECT_FALSE(dialog.isVisible()) << shown.toStdString();
+        EXPECT_EQ(settings, (Settings{level.value_or(0.0), true, true, false})) << shown.toStdString();
+        EXPECT_NE(FileBytes().find("Starting Level=" + shown.toStdString() + "\r\nFill Lines=True\r\n"),
+                  std::string::npos)
+            << FileBytes();
+    }
+}
+
 TEST_F(OptionsDialogTest, CheckBoxesFollowTheSettingsAtEachOpeningLevelBoxKeepsItsText)
 {
     const std::vector<Settings> cases = {{}, {3.0, true, false, true}, {std::nullopt, false, true, std::nullopt}};
