@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# End-to-end check that confirmed options survive a restart: the real program
+# saves level 7 and pre-filled rows, is ended and started again, and then only
+# the sound box is ticked and confirmed. Brixel32.ini must still hold level 7
+# and the rows, and a section of the player's own must stay byte for byte.
+# Exits 77 (skipped) when the X tools are missing.
+set -uo pipefail
+
+SOURCE_GAME=${1:?usage: options_restart_e2e.sh path/to/fallox}
+source "$(dirname "$0")/e2e_lib.sh"
+
+mkdir -p "$WORK/game" "$WORK/config" "$WORK/data"
+cp "$SOURCE_GAME" "$WORK/game/fallox"
+GAME="$WORK/game/fallox"
+export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" SDL_AUDIODRIVER=dummy
+INI="$WORK/config/Brixel32.ini"
+FOREIGN=$'; notes of my own\r\n[Desktop]\r\nWallpaper=flowers.bmp\r\n'
+printf '%s' "$FOREIGN" >"$INI"
+cp "$INI" "$WORK/foreign.ini"
+
+start_game() {
+  "$GAME" 2>>"$WORK/game.log" &
+  PID=$!
+  PIDS+=("$PID")
+  wait_for 100 has_main_window "$PID" || fail "the main window did not appear"
+  eval "$(xdotool getwindowgeometry --shell "$(main_window "$PID")")"
+  WX=$X
+  WY=$Y
+}
+end_game() {
+  click $((WX + 313)) $((WY + 14))
+  wait_for 50 bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
+}
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
+# The search by name also turns up the main window; the dialog is the one of its own size.
+open_options() {
+  click $((WX + 213)) $((WY + 70))
+  for ((i = 0; i < 50; i++)); do
+    for w in $(xdotool search --onlyvisible --pid "$PID" --name '^Brixel32 Options$' 2>/dev/null); do
+      eval "$(xdotool getwindowgeometry --shell "$w")"
+      if [ "$WIDTH" = 173 ]; then OX=$X; OY=$Y; return 0; fi
+    done
+    sleep 0.1
+  done
+  fail "the options dialog did not open"
+}
+press_ok() { click $((OX + 95)) $((OY + 211)); }
+fill_box() { click $((OX + 135)) $((OY + 111)); }
+sound_box() { click $((OX + 135)) $((OY + 143)); }
+expect_keys() {
+  for line in "$@"; do
+    grep -qxF "$line"$'\r' "$INI" || fail "Brixel32.ini lacks '$line': $(cat -A "$INI")"
+  done
+}
+
+# First run: level 7 and pre-filled rows, confirmed with OK.
+start_game
+open_options
+click $((OX + 140)) $((OY + 73))
+xdotool key ctrl+a type 7
+fill_box
+before=$(stat -c %Y.%s "$INI")
+press_ok
+wait_for 30 bash -c "[ \"\$(stat -c %Y.%s '$INI')\" != '$before' ]" || fail "OK did not save the options"
+expect_keys 'Starting Level=7' 'Fill Lines=True' 'Play Sounds=False' 'Hide Splash=False'
+end_game
+
+# Second run: the options are read back; tick only the sound box and confirm.
+start_game
+open_options
+sound_box
+before=$(md5sum <"$INI")
+press_ok
+wait_for 30 bash -c "[ \"\$(md5sum <'$INI')\" != '$before' ]" || fail "OK after the restart did not save the options"
+expect_keys '[Brixel32]' 'Starting Level=7' 'Fill Lines=True' 'Play Sounds=True' 'Hide Splash=False'
+cmp -s -n "$(stat -c %s "$WORK/foreign.ini")" "$WORK/foreign.ini" "$INI" || fail "the player's own section changed: $(cat -A "$INI")"
+[ "$(grep -c '^\[' "$INI")" = 2 ] || fail "Brixel32.ini does not hold exactly two sections: $(cat -A "$INI")"
+end_game
+echo "PASS"
