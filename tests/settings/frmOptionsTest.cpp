@@ -122,7 +122,7 @@ TEST_F(OptionsDialogTest, ControlsSitWhereTheDesignPutsThem)
         {"Label1(1)", {24, 104, 113, 17}},     {"chkFillLines", {128, 104, 14, 14}},
         {"Label1(2)", {24, 136, 113, 17}},     {"chkPlaySounds", {128, 136, 14, 14}},
         {"Label1(3)", {24, 168, 113, 17}},     {"chkSkipIntro", {128, 168, 14, 14}},
-        {"Image1(0)", {48, 200, 95, 23}},      {"Image1(1)", {48, 240, 95, 22}},
+        {"Image1(0)", {48, 200, 95, 23}},      {"Image1(1)", {48, 240, 95, 23}},
         {"Label2", {24, 280, 137, 17}},
     };
     for (const auto& [name, rect] : layout) {
