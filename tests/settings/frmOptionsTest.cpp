@@ -295,15 +295,15 @@ TEST_F(OptionsDialogTest, UnwritableFileIsSilentAndTheNewOptionsHold)
 
 TEST_F(OptionsDialogTest, PictureButtonsShowReverseWhilePressedAndActOnReleaseOutside)
 {
-    const QImage reverse = SkinPicture("Reverse").toImage();
+    const QImage reverse = SkinPicture("Reverse", 1).toImage();
     for (const auto& [name, released] : {std::pair{"Image1(0)", "OK"}, std::pair{"Image1(1)", "Abbrechen"}}) {
         m_dialog.Open(&m_main);
         auto* button = Find<PictureButton>(name);
-        EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released).toImage()) << name;
+        EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released, 1).toImage()) << name;
         QTest::mousePress(button, Qt::LeftButton);
         EXPECT_EQ(button->pixmap().toImage(), reverse) << name;
         QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-30, -30));
-        EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released).toImage()) << name;
+        EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released, 1).toImage()) << name;
         EXPECT_FALSE(m_dialog.isVisible()) << name;
     }
 }
