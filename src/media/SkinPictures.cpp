@@ -36,7 +36,9 @@ QImage ImageForScreen(const QString& plainPath, qreal ratio)
         image.setDevicePixelRatio(static_cast<qreal>(whole));
         return image;
     }
-    const int painted = std::clamp(static_cast<int>(std::ceil(ratio)), 1, FinestFile);
+    // The finest file gives the truest average, like painting at the ratio
+    // with every screen pixel sampled many times.
+    const int painted = FinestFile;
     QImage image(FileForScale(plainPath, painted));
     if (image.isNull()) {
         return image;

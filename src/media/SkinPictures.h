@@ -12,7 +12,7 @@
 // - a whole ratio of 1, 2 or 3 takes the file painted for it as it is;
 // - a larger whole ratio grows the file of the largest of 1, 2 and 3 that
 //   divides it by whole pixels, the way pixel art is enlarged;
-// - a fractional ratio (1.25, 1.5) shrinks the next finer file to the exact
+// - a fractional ratio (1.25, 1.5) shrinks the finest file to the exact
 //   size on the screen by averaging, so the result is what painting at that
 //   scale would give: straight edges stay straight and no pixel is doubled.
 // The picture's size in window pixels is the same at every ratio.
