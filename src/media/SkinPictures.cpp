@@ -1,6 +1,5 @@
 #include "media/SkinPictures.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include <QFile>
@@ -17,6 +16,19 @@ QString FileForScale(const QString& plainPath, int scale)
     }
     const qsizetype dot = plainPath.lastIndexOf(QLatin1Char('.'));
     return plainPath.left(dot) + QStringLiteral("@%1x").arg(scale) + plainPath.mid(dot);
+}
+
+// The smallest length from `length` on that shrinks by `factor` to a whole
+// number of pixels; the length itself when none is near.
+int WholeAfterShrinking(int length, qreal factor)
+{
+    for (int padded = length; padded < length + 64; ++padded) {
+        const qreal shrunk = padded * factor;
+        if (std::abs(shrunk - std::round(shrunk)) < 1e-6) {
+            return padded;
+        }
+    }
+    return length;
 }
 
 QImage ImageForScreen(const QString& plainPath, qreal ratio)
@@ -39,13 +51,20 @@ QImage ImageForScreen(const QString& plainPath, qreal ratio)
     // The finest file gives the truest average, like painting at the ratio
     // with every screen pixel sampled many times.
     const int painted = FinestFile;
-    QImage image(FileForScale(plainPath, painted));
-    if (image.isNull()) {
-        return image;
+    const QImage fine(FileForScale(plainPath, painted));
+    if (fine.isNull()) {
+        return fine;
     }
-    const QSize onScreen(static_cast<int>(std::lround(image.width() * ratio / painted)),
-                         static_cast<int>(std::lround(image.height() * ratio / painted)));
-    image = image.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Shrinking by exactly ratio / painted keeps every screen pixel over the
+    // same share of the picture; a picture whose edge ends inside a screen
+    // pixel (95 pixels at 1.5 end at 142.5) is first padded with transparent
+    // black up to a size that ends on a whole screen pixel.
+    const QSize padded(WholeAfterShrinking(fine.width(), ratio / painted),
+                       WholeAfterShrinking(fine.height(), ratio / painted));
+    const QSize onScreen(static_cast<int>(std::lround(padded.width() * ratio / painted)),
+                         static_cast<int>(std::lround(padded.height() * ratio / painted)));
+    QImage image = fine.copy(QRect(QPoint(0, 0), padded))
+                       .scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(ratio);
     return image;
 }
