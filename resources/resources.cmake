@@ -1,38 +1,103 @@
 # Every picture of the game, relative to resources/. They are embedded with
 #   qt_add_resources(<target> ... PREFIX "/" BASE resources FILES ...)
 # and loaded as ":/<path>". All of them are painted by tools/gen_art; after
-# changing the artwork run `gen_art resources` and commit the files.
+# changing the artwork run `gen_art resources` and commit the files. Each
+# picture the windows show comes three times: "name.png" for ordinary screens
+# and "name@2x.png", "name@3x.png" painted twice and three times as finely for
+# screens that scale by 2 and 3 (see src/media/SkinPictures.h).
 set(FALLOX_RESOURCE_FILES
   images/background.png
+  images/background@2x.png
+  images/background@3x.png
   images/intro.png
+  images/intro@2x.png
+  images/intro@3x.png
   images/button_up.png
+  images/button_up@2x.png
+  images/button_up@3x.png
   images/button_down.png
+  images/button_down@2x.png
+  images/button_down@3x.png
   images/tile0.png
+  images/tile0@2x.png
+  images/tile0@3x.png
   images/tile1.png
+  images/tile1@2x.png
+  images/tile1@3x.png
   images/tile2.png
+  images/tile2@2x.png
+  images/tile2@3x.png
   images/tile3.png
+  images/tile3@2x.png
+  images/tile3@3x.png
   images/tile4.png
+  images/tile4@2x.png
+  images/tile4@3x.png
   images/tile5.png
+  images/tile5@2x.png
+  images/tile5@3x.png
   images/tile6.png
+  images/tile6@2x.png
+  images/tile6@3x.png
   images/tile7.png
+  images/tile7@2x.png
+  images/tile7@3x.png
   images/next1.png
+  images/next1@2x.png
+  images/next1@3x.png
   images/next2.png
+  images/next2@2x.png
+  images/next2@3x.png
   images/next3.png
+  images/next3@2x.png
+  images/next3@3x.png
   images/next4.png
+  images/next4@2x.png
+  images/next4@3x.png
   images/next5.png
+  images/next5@2x.png
+  images/next5@3x.png
   images/next6.png
+  images/next6@2x.png
+  images/next6@3x.png
   images/next7.png
+  images/next7@2x.png
+  images/next7@3x.png
   images/options_background.png
+  images/options_background@2x.png
+  images/options_background@3x.png
   images/highscore_title.png
+  images/highscore_title@2x.png
+  images/highscore_title@3x.png
   images/icon.png
+  images/icon@2x.png
+  images/icon@3x.png
   images/icon256.png
   skin/FM.bmp
+  skin/FM@2x.bmp
+  skin/FM@3x.bmp
   skin/OK.bmp
+  skin/OK@2x.bmp
+  skin/OK@3x.bmp
   skin/ABBRECHEN.bmp
+  skin/ABBRECHEN@2x.bmp
+  skin/ABBRECHEN@3x.bmp
   skin/REVERSE.bmp
+  skin/REVERSE@2x.bmp
+  skin/REVERSE@3x.bmp
   skin/KLEIN.bmp
+  skin/KLEIN@2x.bmp
+  skin/KLEIN@3x.bmp
   skin/RKLEIN.bmp
+  skin/RKLEIN@2x.bmp
+  skin/RKLEIN@3x.bmp
   skin/EXIT.bmp
+  skin/EXIT@2x.bmp
+  skin/EXIT@3x.bmp
   skin/REXIT.bmp
+  skin/REXIT@2x.bmp
+  skin/REXIT@3x.bmp
   skin/SCHLIESSEN.bmp
+  skin/SCHLIESSEN@2x.bmp
+  skin/SCHLIESSEN@3x.bmp
 )

@@ -36,37 +36,52 @@ void reportFonts()
     }
 }
 
-void writeImages(Writer& out)
-{
-    const TileSet tiles = makeTiles();
-    for (int t = 0; t < 8; ++t)
-        out.png(QStringLiteral("images/tile%1.png").arg(t), tiles[t]);
-    for (int t = 1; t < 8; ++t)
-        out.png(QStringLiteral("images/next%1.png").arg(t), makePreview(tiles, t));
+// The screens' whole scales the pictures are painted for. A picture for scale
+// n is stored as "name@nx.png" beside "name.png", where the game finds it.
+constexpr int Scales[] = {1, 2, 3};
 
-    out.png(QStringLiteral("images/background.png"), makeMainBackground());
-    out.png(QStringLiteral("images/intro.png"), makeIntro(tiles));
-    out.png(QStringLiteral("images/button_up.png"), makeMenuButton(Face::Released));
-    out.png(QStringLiteral("images/button_down.png"), makeMenuButton(Face::Pressed));
-    out.png(QStringLiteral("images/options_background.png"), makeOptionsBackground());
-    out.png(QStringLiteral("images/highscore_title.png"), makeHighScoreTitle());
-    out.png(QStringLiteral("images/icon.png"), makeIcon(32));
-    out.png(QStringLiteral("images/icon256.png"), makeIcon(256));
+QString atScale(const QString& path, int scale)
+{
+    if (scale == 1)
+        return path;
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
 }
 
-void writeSkin(Writer& out)
+void writeImages(Writer& out, int scale)
 {
-    out.bmp(QStringLiteral("skin/FM.bmp"), makeHighScoreBackground());
-    out.bmp(QStringLiteral("skin/OK.bmp"), makeSkinButton({95, 23}, QStringLiteral("OK"), Face::Released));
-    out.bmp(QStringLiteral("skin/ABBRECHEN.bmp"),
-            makeSkinButton({95, 22}, QStringLiteral("Abbrechen"), Face::Released));
-    out.bmp(QStringLiteral("skin/SCHLIESSEN.bmp"),
-            makeSkinButton({95, 23}, QString::fromUtf8("Schlie\u00dfen"), Face::Released));
-    out.bmp(QStringLiteral("skin/REVERSE.bmp"), makeSkinButton({95, 23}, QString(), Face::Pressed));
-    out.bmp(QStringLiteral("skin/KLEIN.bmp"), makeTitleButton(Glyph::Minimise, Face::Released));
-    out.bmp(QStringLiteral("skin/RKLEIN.bmp"), makeTitleButton(Glyph::Minimise, Face::Pressed));
-    out.bmp(QStringLiteral("skin/EXIT.bmp"), makeTitleButton(Glyph::Close, Face::Released));
-    out.bmp(QStringLiteral("skin/REXIT.bmp"), makeTitleButton(Glyph::Close, Face::Pressed));
+    const auto png = [&](const QString& path, const QImage& image) { out.png(atScale(path, scale), image); };
+    const TileSet tiles = scaleTiles(makeTiles(), scale);
+    for (int t = 0; t < 8; ++t)
+        png(QStringLiteral("images/tile%1.png").arg(t), tiles[t]);
+    for (int t = 1; t < 8; ++t)
+        png(QStringLiteral("images/next%1.png").arg(t), makePreview(tiles, t));
+
+    png(QStringLiteral("images/background.png"), makeMainBackground(scale));
+    png(QStringLiteral("images/intro.png"), makeIntro(tiles));
+    png(QStringLiteral("images/button_up.png"), makeMenuButton(Face::Released, scale));
+    png(QStringLiteral("images/button_down.png"), makeMenuButton(Face::Pressed, scale));
+    png(QStringLiteral("images/options_background.png"), makeOptionsBackground(scale));
+    png(QStringLiteral("images/highscore_title.png"), makeHighScoreTitle(scale));
+    png(QStringLiteral("images/icon.png"), makeIcon(32, scale));
+    if (scale == 1) // the desktop's own icon, which the desktop scales itself
+        png(QStringLiteral("images/icon256.png"), makeIcon(256));
+}
+
+void writeSkin(Writer& out, int scale)
+{
+    const auto bmp = [&](const QString& path, const QImage& image) { out.bmp(atScale(path, scale), image); };
+    bmp(QStringLiteral("skin/FM.bmp"), makeHighScoreBackground(scale));
+    bmp(QStringLiteral("skin/OK.bmp"), makeSkinButton({95, 23}, QStringLiteral("OK"), Face::Released, scale));
+    bmp(QStringLiteral("skin/ABBRECHEN.bmp"),
+        makeSkinButton({95, 23}, QStringLiteral("Abbrechen"), Face::Released, scale));
+    bmp(QStringLiteral("skin/SCHLIESSEN.bmp"),
+        makeSkinButton({95, 23}, QString::fromUtf8("Schlie\u00dfen"), Face::Released, scale));
+    bmp(QStringLiteral("skin/REVERSE.bmp"), makeSkinButton({95, 23}, QString(), Face::Pressed, scale));
+    bmp(QStringLiteral("skin/KLEIN.bmp"), makeTitleButton(Glyph::Minimise, Face::Released, scale));
+    bmp(QStringLiteral("skin/RKLEIN.bmp"), makeTitleButton(Glyph::Minimise, Face::Pressed, scale));
+    bmp(QStringLiteral("skin/EXIT.bmp"), makeTitleButton(Glyph::Close, Face::Released, scale));
+    bmp(QStringLiteral("skin/REXIT.bmp"), makeTitleButton(Glyph::Close, Face::Pressed, scale));
 }
 
 } // namespace
@@ -84,7 +99,9 @@ int main(int argc, char** argv)
     reportFonts();
 
     Writer out(QString::fromLocal8Bit(argv[1]));
-    writeImages(out);
-    writeSkin(out);
+    for (const int scale : Scales) {
+        writeImages(out, scale);
+        writeSkin(out, scale);
+    }
     return out.ok() ? 0 : 1;
 }

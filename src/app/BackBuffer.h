@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include <QImage>
 
@@ -8,21 +9,40 @@
 // pixels between paints, so only the cells that changed are painted again.
 // A one-pixel margin surrounds the 160 x 288 well: the tile of cell
 // (column, row) lies at (16 * (column - 1) + 1, 16 * (row - 1) + 1).
+//
+// Beside it the buffer keeps the well as the screen shows it: on a scaled
+// screen every cell holds the tile painted for that scale, so the well is
+// as crisp as the rest of the window.
 class BackBuffer {
 public:
     static constexpr int TileSize = 16;            // pixels, both ways
+    static constexpr int Columns = 10;
+    static constexpr int Rows = 18;
     static constexpr QSize Size{162, 290};         // the well plus its margin
     static constexpr QRect WellArea{1, 1, 160, 288};  // the part the screen shows
     static constexpr QRgb Background = 0xFFC0C0C0; // light gray, (192, 192, 192)
 
     BackBuffer();
 
+    // Takes the tiles for a screen of this device pixel ratio and paints the
+    // screen's well again from the cells' tiles.
+    void SetScreenRatio(qreal devicePixelRatio);
+
     // Copies tile 0..7 (0 the empty cell) onto cell (column 1..10, row 1..18).
     void PaintTile(int col, int row, int tile);
 
     const QImage& Image() const { return m_image; }
 
+    // The well part (WellArea) at the screen's scale, marked with its ratio.
+    const QImage& ScreenImage() const { return m_screen; }
+
 private:
+    void PaintScreenTile(int col, int row, int tile);
+
     QImage m_image;
-    std::array<QImage, 8> m_tiles;  // the empty cell and the seven piece colours
+    std::array<QImage, 8> m_tiles;        // the empty cell and the seven piece colours
+    QImage m_screen;
+    std::array<QImage, 8> m_screenTiles;  // the same tiles at the screen's scale
+    int m_screenTileSize = TileSize;      // screen pixels per cell, both ways
+    std::array<std::int8_t, Columns * Rows> m_cells{};  // tile of each cell, -1 while never painted
 };

@@ -10,9 +10,13 @@ WellView::WellView(QWidget* parent) : QWidget(parent), m_picture(DrawingSize, QI
     m_picture.fill(BackBuffer::Background);
 }
 
-void WellView::Present(const QImage& backBuffer)
+void WellView::Present(const QImage& screenWell)
 {
-    CopyPixels(backBuffer, BackBuffer::WellArea, m_picture, QPoint(0, 0));
+    if (m_picture.size() != screenWell.size()) {
+        m_picture = QImage(screenWell.size(), QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(screenWell.devicePixelRatio());
+    }
+    CopyPixels(screenWell, screenWell.rect(), m_picture, QPoint(0, 0));
     m_presented = true;
     repaint(QRect(QPoint(Border, Border), DrawingSize));
 }
@@ -23,5 +27,6 @@ void WellView::paintEvent(QPaintEvent*)
         return;
     }
     QPainter painter(this);
-    painter.drawImage(Border, Border, m_picture);
+    // Drawn at its own ratio, so each of its pixels is one pixel of the screen.
+    painter.drawImage(QPointF(Border, Border), m_picture);
 }

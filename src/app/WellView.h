@@ -15,9 +15,11 @@ public:
 
     explicit WellView(QWidget* parent);
 
-    // Copies the well part of the back buffer and shows it at once, without
-    // waiting for the event loop: a hard drop paints many times in one go.
-    void Present(const QImage& backBuffer);
+    // Copies the back buffer's well as the screen shows it (BackBuffer::
+    // ScreenImage, marked with the screen's device pixel ratio) and shows it
+    // at once, without waiting for the event loop: a hard drop paints many
+    // times in one go.
+    void Present(const QImage& screenWell);
 
     bool HasPicture() const { return m_presented; }
     const QImage& Picture() const { return m_picture; }

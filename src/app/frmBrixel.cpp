@@ -35,7 +35,7 @@ const char* const MenuCaptions[MenuButtons] = {"Neues spiel", "High-Score", "Opt
 frmBrixel::frmBrixel(QWidget* parent)
     : SkinnedWindow(QStringLiteral("Fallox"), ClientSize, parent), m_host(*this), m_brixel(m_host)
 {
-    SetBackground(DesignPicture(QStringLiteral("background")));
+    SetBackground(DesignPicture(QStringLiteral("background"), devicePixelRatioF()));
 
     CreateControls();
     new KeyboardFilter(this, [this](int keyCode) { Form_KeyDown(keyCode); });
@@ -52,6 +52,7 @@ void frmBrixel::CreateControls()
 {
     // The well's frame is part of the background; the well and the intro
     // picture over it both show their pictures inside that frame.
+    m_picBoard2.SetScreenRatio(devicePixelRatioF());
     picBoard = new WellView(this);
     picBoard->setObjectName(QStringLiteral("picBoard"));
     picBoard->setGeometry(16, 15, 164, 292);
@@ -63,7 +64,7 @@ void frmBrixel::CreateControls()
     Picture1->setGeometry(16, 15, 164, 292);
     Picture1->setContentsMargins(WellView::Border, WellView::Border, WellView::Border, WellView::Border);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(DesignPicture(QStringLiteral("intro")));
+    Picture1->setPixmap(DesignPicture(QStringLiteral("intro"), devicePixelRatioF()));
 
     // The preview box's own frame is in the background too; the previews
     // are painted in its colour, so an empty box and a preview blend in.
@@ -77,13 +78,12 @@ void frmBrixel::CreateControls()
     const QFont counter = DesignFont(13, QFont::Bold);
     CreateLabel("Label1_0", QStringLiteral("Nächster Stein:"), QRect(208, 112, 89, 17), caption, NextCaptionCyan);
 
-    const QPixmap buttonUp = DesignPicture(QStringLiteral("button_up"));      // Image1(0)
-    const QPixmap buttonDown = DesignPicture(QStringLiteral("button_down"));  // Image1(1)
+    const QPixmap buttonUp = DesignPicture(QStringLiteral("button_up"), devicePixelRatioF());      // Image1(0)
+    const QPixmap buttonDown = DesignPicture(QStringLiteral("button_down"), devicePixelRatioF());  // Image1(1)
     for (int i = 0; i < MenuButtons; ++i) {
         const int top = MenuTop + MenuSpacing * i;
         Image2[i] = CreateButton(qPrintable(QStringLiteral("Image2_%1").arg(i)), QPoint(MenuButtonLeft, top), buttonUp,
                                  buttonDown);
-        Image2[i]->resize(11, 12);
         connect(Image2[i], &PictureButton::MouseDown, this, [this, i] { Image2_MouseDown(i); });
         connect(Image2[i], &PictureButton::MouseUp, this, [this, i] { Image2_MouseUp(i); });
         CreateLabel(qPrintable(QStringLiteral("Label1_%1").arg(i + 1)), QString::fromUtf8(MenuCaptions[i]),
@@ -97,10 +97,10 @@ void frmBrixel::CreateControls()
     lblLines = CreateLabel("lblLines", QStringLiteral("0"), QRect(240, 248, 76, 20), counter, CounterYellow);
     lblLevel = CreateLabel("lblLevel", QStringLiteral("0"), QRect(240, 272, 76, 20), counter, CounterYellow);
 
-    Image3[0] = CreateButton("Image3_0", QPoint(272, 8), SkinPicture(QStringLiteral("klein")),
-                             SkinPicture(QStringLiteral("rklein")));
-    Image3[1] = CreateButton("Image3_1", QPoint(304, 8), SkinPicture(QStringLiteral("exit")),
-                             SkinPicture(QStringLiteral("rexit")));
+    Image3[0] = CreateButton("Image3_0", QPoint(272, 8), SkinPicture(QStringLiteral("klein"), devicePixelRatioF()),
+                             SkinPicture(QStringLiteral("rklein"), devicePixelRatioF()));
+    Image3[1] = CreateButton("Image3_1", QPoint(304, 8), SkinPicture(QStringLiteral("exit"), devicePixelRatioF()),
+                             SkinPicture(QStringLiteral("rexit"), devicePixelRatioF()));
     for (int i = 0; i < 2; ++i) {
         connect(Image3[i], &PictureButton::MouseUp, this, [this, i] { Image3_MouseUp(i); });
     }
@@ -164,8 +164,9 @@ bool frmBrixel::IsGameWindow(const QWindow* window)
 
 void frmBrixel::LoadTitleButtonPictures()
 {
-    Image3[0]->SetPictures(SkinPicture(QStringLiteral("klein")), SkinPicture(QStringLiteral("rklein")));
-    Image3[1]->SetPictures(SkinPicture(QStringLiteral("exit")), SkinPicture(QStringLiteral("rexit")));
+    const qreal ratio = devicePixelRatioF();
+    Image3[0]->SetPictures(SkinPicture(QStringLiteral("klein"), ratio), SkinPicture(QStringLiteral("rklein"), ratio));
+    Image3[1]->SetPictures(SkinPicture(QStringLiteral("exit"), ratio), SkinPicture(QStringLiteral("rexit"), ratio));
 }
 
 void frmBrixel::changeEvent(QEvent* event)
@@ -265,7 +266,7 @@ void frmBrixel::closeEvent(QCloseEvent* event)
 
 void frmBrixel::PresentWell()
 {
-    picBoard->Present(m_picBoard2.Image());
+    picBoard->Present(m_picBoard2.ScreenImage());
     if (TraceEnabled()) {
         TraceLine("present", 0);
     }
@@ -288,7 +289,7 @@ void frmBrixel::SetCounterText(brixel::Counter counter, const QString& text)
 
 void frmBrixel::ShowPreview(int pieceType)
 {
-    picNext->setPixmap(DesignPicture(QStringLiteral("next%1").arg(pieceType)));
+    picNext->setPixmap(DesignPicture(QStringLiteral("next%1").arg(pieceType), devicePixelRatioF()));
 }
 
 void frmBrixel::SetIntroVisible(bool visible)

@@ -43,9 +43,9 @@ frmHighScore::frmHighScore(QWidget* parent)
     // game underneath holds until the player closes it.
     setWindowModality(Qt::ApplicationModal);
 
-    const QPixmap icon = DesignPicture(QStringLiteral("icon"));
+    const QPixmap icon = DesignPicture(QStringLiteral("icon"), devicePixelRatioF());
     setWindowIcon(QIcon(icon));
-    m_image3 = AddPicture(DesignPicture(QStringLiteral("highscore_title")), TitlePos);
+    m_image3 = AddPicture(DesignPicture(QStringLiteral("highscore_title"), devicePixelRatioF()), TitlePos);
     m_image1 = AddPicture(icon, IconPos);
 
     for (int row = 0; row < brixel::HighScoreCount; ++row) {
@@ -65,9 +65,9 @@ frmHighScore::frmHighScore(QWidget* parent)
 
 void frmHighScore::Form_Load()
 {
-    m_image2->SetPictures(SkinPicture(QStringLiteral("OK")), SkinPicture(QStringLiteral("Reverse")));
-    m_image2->resize(m_image2->pixmap().size());
-    SetBackground(SkinPicture(QStringLiteral("FM")));
+    const qreal ratio = devicePixelRatioF();
+    m_image2->SetPictures(SkinPicture(QStringLiteral("OK"), ratio), SkinPicture(QStringLiteral("Reverse"), ratio));
+    SetBackground(SkinPicture(QStringLiteral("FM"), ratio));
     move(CentredPosition(this));
 }
 
@@ -80,7 +80,7 @@ QLabel* frmHighScore::AddPicture(const QPixmap& picture, QPoint topLeft)
 {
     auto* label = new QLabel(this);
     label->setPixmap(picture);
-    label->setGeometry(QRect(topLeft, picture.size()));
+    label->setGeometry(QRect(topLeft, PictureSize(picture)));
     // A drag starts from the bare surface only, not from the pictures on it.
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;

@@ -2,12 +2,14 @@
 
 #include <QMouseEvent>
 
+#include "media/SkinPictures.h"
+
 PictureButton::PictureButton(const QPixmap& released, const QPixmap& pressed, QWidget* parent)
-    : QLabel(parent), m_released(released), m_pressed(pressed)
+    : QLabel(parent)
 {
-    setPixmap(m_released);
     setFocusPolicy(Qt::NoFocus);
-    resize(m_released.size());
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetPictures(released, pressed);
 }
 
 void PictureButton::SetPictures(const QPixmap& released, const QPixmap& pressed)
@@ -15,6 +17,7 @@ void PictureButton::SetPictures(const QPixmap& released, const QPixmap& pressed)
     m_released = released;
     m_pressed = pressed;
     setPixmap(m_showingPressed ? m_pressed : m_released);
+    resize(PictureSize(m_released).expandedTo(PictureSize(m_pressed)));
 }
 
 void PictureButton::ShowPressed()

@@ -6,7 +6,8 @@
 // A picture that acts as a button: any mouse button shows the pressed picture,
 // the release puts the released picture back and then reports the click. The
 // release goes to the button that took the press wherever the pointer is, so
-// letting go outside the button still acts.
+// letting go outside the button still acts. The button is as large as the
+// larger of its two pictures, so neither is ever cut.
 class PictureButton : public QLabel {
     Q_OBJECT
 public:

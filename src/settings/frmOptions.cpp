@@ -54,7 +54,7 @@ frmOptions::frmOptions(brixel::Settings& settings, const QString& iniPath, QWidg
       m_settings(settings),
       m_iniPath(iniPath.toStdU16String())
 {
-    SetBackground(DesignPicture(QStringLiteral("options_background")));
+    SetBackground(DesignPicture(QStringLiteral("options_background"), devicePixelRatioF()));
     CreateControls();
 }
 
@@ -80,9 +80,10 @@ void frmOptions::CreateControls()
     CreateRowLabel(3, QStringLiteral("Intro ausblenden"), 168);
     chkSkipIntro = CreateCheckBox(QStringLiteral("chkSkipIntro"), 168);
 
-    const QPixmap pressed = SkinPicture(QStringLiteral("Reverse"));
-    Image1[0] = new PictureButton(SkinPicture(QStringLiteral("OK")), pressed, this);
-    Image1[1] = new PictureButton(SkinPicture(QStringLiteral("Abbrechen")), pressed, this);
+    const qreal ratio = devicePixelRatioF();
+    const QPixmap pressed = SkinPicture(QStringLiteral("Reverse"), ratio);
+    Image1[0] = new PictureButton(SkinPicture(QStringLiteral("OK"), ratio), pressed, this);
+    Image1[1] = new PictureButton(SkinPicture(QStringLiteral("Abbrechen"), ratio), pressed, this);
     for (int index = 0; index < 2; ++index) {
         Image1[index]->setObjectName(QStringLiteral("Image1(%1)").arg(index));
         Image1[index]->move(ButtonLeft, 200 + 40 * index);

@@ -27,10 +27,10 @@ TEST(PictureButtons, PressShowsThePressedPictureAndReleaseRestoresIt)
     const ButtonPictures buttons[] = {
         // The pause button is left out: it stays down after its release.
         // The exit button comes last, as its release closes the window.
-        {"Image2_1", Picture(DesignPicture("button_up")), Picture(DesignPicture("button_down"))},
-        {"Image2_2", Picture(DesignPicture("button_up")), Picture(DesignPicture("button_down"))},
-        {"Image3_0", Picture(SkinPicture("klein")), Picture(SkinPicture("rklein"))},
-        {"Image3_1", Picture(SkinPicture("exit")), Picture(SkinPicture("rexit"))},
+        {"Image2_1", Picture(DesignPicture("button_up", 1)), Picture(DesignPicture("button_down", 1))},
+        {"Image2_2", Picture(DesignPicture("button_up", 1)), Picture(DesignPicture("button_down", 1))},
+        {"Image3_0", Picture(SkinPicture("klein", 1)), Picture(SkinPicture("rklein", 1))},
+        {"Image3_1", Picture(SkinPicture("exit", 1)), Picture(SkinPicture("rexit", 1))},
     };
     for (const Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         ShownWindow window;

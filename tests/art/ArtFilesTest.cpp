@@ -45,7 +45,7 @@ struct Picture {
 
 const std::vector<Picture> Pictures = {
     {"images/background.png", 335, 329},  {"images/intro.png", 160, 288},
-    {"images/button_up.png", 11, 12},     {"images/button_down.png", 12, 12},
+    {"images/button_up.png", 12, 12},     {"images/button_down.png", 12, 12},
     {"images/tile0.png", 16, 16},         {"images/tile1.png", 16, 16},
     {"images/tile2.png", 16, 16},         {"images/tile3.png", 16, 16},
     {"images/tile4.png", 16, 16},         {"images/tile5.png", 16, 16},
@@ -56,11 +56,24 @@ const std::vector<Picture> Pictures = {
     {"images/next7.png", 96, 64},         {"images/options_background.png", 170, 328},
     {"images/highscore_title.png", 141, 42}, {"images/icon.png", 32, 32},
     {"images/icon256.png", 256, 256},     {"skin/FM.bmp", 334, 219},
-    {"skin/OK.bmp", 95, 23},              {"skin/ABBRECHEN.bmp", 95, 22},
+    {"skin/OK.bmp", 95, 23},              {"skin/ABBRECHEN.bmp", 95, 23},
     {"skin/REVERSE.bmp", 95, 23},         {"skin/KLEIN.bmp", 33, 12},
     {"skin/RKLEIN.bmp", 33, 12},          {"skin/EXIT.bmp", 19, 12},
     {"skin/REXIT.bmp", 19, 12},           {"skin/SCHLIESSEN.bmp", 95, 23},
 };
+
+// Every picture but the desktop's large icon also comes painted twice and three
+// times as finely, for screens that scale by 2 and 3.
+constexpr std::array<int, 2> FineScales = {2, 3};
+
+bool hasFineVersions(const Picture& p) { return std::string(p.path) != "images/icon256.png"; }
+
+QString atScale(const char* path, int scale)
+{
+    const QString plain = QString::fromLatin1(path);
+    const int dot = plain.lastIndexOf(QLatin1Char('.'));
+    return plain.left(dot) + QStringLiteral("@%1x").arg(scale) + plain.mid(dot);
+}
 
 const std::array<QColor, 8> TileColour = {
     QColor(192, 192, 192), QColor(), QColor(213, 43, 43),  QColor(213, 128, 43),
@@ -97,8 +110,13 @@ TEST(ArtFiles, BuildListsExactlyThePicturesTheGameLoads)
 {
     const QStringList listed = QStringLiteral(FALLOX_RESOURCE_LIST).split(QLatin1Char('|'));
     QSet<QString> expected;
-    for (const Picture& p : Pictures)
+    for (const Picture& p : Pictures) {
         expected.insert(QString::fromLatin1(p.path));
+        for (const int scale : FineScales) {
+            if (hasFineVersions(p))
+                expected.insert(atScale(p.path, scale));
+        }
+    }
     EXPECT_EQ(QSet<QString>(listed.begin(), listed.end()), expected);
     EXPECT_EQ(listed.size(), expected.size()) << "a picture is listed twice";
 }
@@ -109,6 +127,54 @@ TEST(ArtFiles, EveryPictureHasItsSize)
         SCOPED_TRACE(p.path);
         const QImage image = load(QString::fromLatin1(p.path));
         EXPECT_EQ(image.size(), QSize(p.width, p.height));
+        for (const int scale : FineScales) {
+            if (hasFineVersions(p)) {
+                EXPECT_EQ(load(atScale(p.path, scale)).size(), QSize(p.width, p.height) * scale) << scale;
+            }
+        }
+    }
+}
+
+// A finer picture shrunk back to window pixels looks like the plain one: the
+// same drawing at more pixels, not a shifted, cut or different one. Thin
+// antialiased lines and text may differ a little; whole shapes may not.
+TEST(ArtFiles, FinePicturesShrinkBackToThePlainOnes)
+{
+    for (const Picture& p : Pictures) {
+        if (!hasFineVersions(p))
+            continue;
+        const QImage plain = load(QString::fromLatin1(p.path)).convertToFormat(QImage::Format_ARGB32);
+        for (const int scale : FineScales) {
+            SCOPED_TRACE(atScale(p.path, scale).toStdString());
+            const QImage shrunk = load(atScale(p.path, scale))
+                                      .convertToFormat(QImage::Format_ARGB32)
+                                      .scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            double difference = 0;
+            for (int y = 0; y < plain.height(); ++y) {
+                for (int x = 0; x < plain.width(); ++x) {
+                    const QRgb a = plain.pixel(x, y), b = shrunk.pixel(x, y);
+                    difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                                  std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+                }
+            }
+            EXPECT_LT(difference / (plain.width() * plain.height()), 8.0);
+        }
+    }
+}
+
+// The tiles are pixel art: their finer versions are the same pixels, each
+// grown to a square, so the well looks the same at every scale.
+TEST(ArtFiles, FineTilesAreTheirPixelsEnlarged)
+{
+    for (int type = 0; type < 8; ++type) {
+        const QImage plain = tile(type);
+        for (const int scale : FineScales) {
+            SCOPED_TRACE(scale);
+            const QImage fine = load(QStringLiteral("images/tile%1@%2x.png").arg(type).arg(scale));
+            EXPECT_EQ(fine.convertToFormat(QImage::Format_RGB32),
+                      plain.scaled(plain.size() * scale).convertToFormat(QImage::Format_RGB32))
+                << "tile " << type;
+        }
     }
 }
 

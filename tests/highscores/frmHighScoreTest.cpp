@@ -22,7 +22,7 @@ TEST(frmHighScore, ControlsSitWhereTheWindowDesignPutsThem)
     EXPECT_EQ(window.windowTitle(), "High Scores");
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(window.windowIcon().isNull());
-    EXPECT_EQ(window.Image2()->pixmap().toImage(), SkinPicture("OK").toImage());
+    EXPECT_EQ(window.Image2()->pixmap().toImage(), SkinPicture("OK", 1).toImage());
 
     const std::pair<QWidget*, QRect> boxes[] = {
         {window.Image3(), {104, 8, 141, 42}},    {window.Image1(), {24, 80, 32, 32}},

@@ -122,7 +122,7 @@ TEST_F(OptionsDialogTest, ControlsSitWhereTheDesignPutsThem)
         {"Label1(1)", {24, 104, 113, 17}},     {"chkFillLines", {128, 104, 14, 14}},
         {"Label1(2)", {24, 136, 113, 17}},     {"chkPlaySounds", {128, 136, 14, 14}},
         {"Label1(3)", {24, 168, 113, 17}},     {"chkSkipIntro", {128, 168, 14, 14}},
-        {"Image1(0)", {48, 200, 95, 23}},      {"Image1(1)", {48, 240, 95, 22}},
+        {"Image1(0)", {48, 200, 95, 23}},      {"Image1(1)", {48, 240, 95, 23}},
         {"Label2", {24, 280, 137, 17}},
     };
     for (const auto& [name, rect] : layout) {
@@ -320,15 +320,15 @@ TEST_F(OptionsDialogTest, UnwritableFileIsSilentAndTheNewOptionsHold)
 
 TEST_F(OptionsDialogTest, PictureButtonsShowReverseWhilePressedAndActOnReleaseOutside)
 {
-    const QImage reverse = SkinPicture("Reverse").toImage();
+    const QImage reverse = SkinPicture("Reverse", 1).toImage();
     for (const auto& [name, released] : {std::pair{"Image1(0)", "OK"}, std::pair{"Image1(1)", "Abbrechen"}}) {
         m_dialog.Open(&m_main);
         auto* button = Find<PictureButton>(name);
-        EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released).toImage()) << name;
+        EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released, 1).toImage()) << name;
         QTest::mousePress(button, Qt::LeftButton);
         EXPECT_EQ(button->pixmap().toImage(), reverse) << name;
         QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-30, -30));
-        EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released).toImage()) << name;
+        EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released, 1).toImage()) << name;
         EXPECT_FALSE(m_dialog.isVisible()) << name;
     }
 }

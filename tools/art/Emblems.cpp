@@ -50,9 +50,9 @@ void drawRoundBlock(QPainter& p, const QRectF& b, double cell, const QColor& bas
 
 } // namespace
 
-QImage makeHighScoreTitle()
+QImage makeHighScoreTitle(int scale)
 {
-    QImage img(141, 42, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas({141, 42}, scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -81,9 +81,9 @@ QImage makeHighScoreTitle()
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage makeIcon(int size)
+QImage makeIcon(int size, int scale)
 {
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas({size, size}, scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     const double cell = size / 4.0;

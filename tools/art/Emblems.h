@@ -8,10 +8,12 @@
 namespace art {
 
 // "High Score" in a script face, shrunk to fit if the face found is wide.
-QImage makeHighScoreTitle();
+QImage makeHighScoreTitle(int scale);
 
 // A T piece landing on a small stack. At 32 pixels every block is crisp 8 x 8
 // pixel art; at larger sizes the blocks are rounded and shaded.
-QImage makeIcon(int size);
+// The scale paints the same icon more finely (the high-score window shows the
+// 32-pixel one on screens of every scale).
+QImage makeIcon(int size, int scale = 1);
 
 } // namespace art

@@ -122,7 +122,7 @@ void paintIntroStack(QPainter& p, const TileSet& tiles)
 
 QImage makeIntro(const TileSet& tiles)
 {
-    QImage img(160, 288, QImage::Format_RGB32);
+    QImage img = canvas({160, 288}, int(tiles[0].devicePixelRatio()));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     paintIntroBackdrop(p);

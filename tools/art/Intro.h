@@ -9,6 +9,7 @@
 
 namespace art {
 
+// Painted at the scale the tiles were enlarged to.
 QImage makeIntro(const TileSet& tiles);
 
 } // namespace art

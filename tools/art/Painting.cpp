@@ -8,6 +8,20 @@
 
 namespace art {
 
+QImage canvas(QSize size, int scale, QImage::Format format)
+{
+    QImage img(size * scale, format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
+QImage enlargePixels(const QImage& art, int scale)
+{
+    QImage big = art.scaled(art.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    big.setDevicePixelRatio(scale);
+    return big;
+}
+
 QColor mix(const QColor& a, const QColor& b, double t)
 {
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRect>
@@ -36,6 +37,16 @@ inline constexpr QColor PanelFill(13, 16, 23);        // floor of a recessed pan
 inline constexpr QColor PreviewFill(10, 12, 19);      // floor of the next-piece box and its pictures
 inline constexpr QColor Accent(70, 206, 232);         // the cyan of the captions, used for thin accents
 inline constexpr QColor Ink(0, 0, 0);
+
+// A blank picture of the given size in window pixels, painted scale times as
+// finely: its device pixel ratio makes every painter on it work in window
+// pixels, so one drawing serves every scale, with outlines, gradients and text
+// rendered at full resolution and one-pixel rings scaled to whole pixels.
+QImage canvas(QSize size, int scale, QImage::Format format = QImage::Format_RGB32);
+
+// A copy of pixel art enlarged by a whole factor without smoothing, marked
+// with that factor as its device pixel ratio.
+QImage enlargePixels(const QImage& art, int scale);
 
 QColor mix(const QColor& a, const QColor& b, double t);
 QColor lighter(const QColor& c, double t);

@@ -53,11 +53,10 @@ void drawGlyph(QImage& img, const char* const* rows, int height, QPoint at)
 
 } // namespace
 
-QImage makeMenuButton(Face face)
+QImage makeMenuButton(Face face, int scale)
 {
     const bool pressed = face == Face::Pressed;
-    const int w = pressed ? 12 : 11;
-    QImage img(w, 12, QImage::Format_RGB32);
+    QImage img = canvas({12, 12}, scale);
     img.fill(MenuFloor);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -87,13 +86,14 @@ QImage makeMenuButton(Face face)
 }
 
 // Pressed, the lettering moves one pixel down and to the right with the face.
-QImage makeSkinButton(QSize size, const QString& label, Face face, const QColor& top,
+QImage makeSkinButton(QSize size, const QString& label, Face face, int scale, const QColor& top,
                       const QColor& bottom)
 {
-    QImage img(size, QImage::Format_RGB32);
+    QImage img = canvas(size, scale);
     img.fill(Ink);
     QPainter p(&img);
-    const QRect inner = img.rect().adjusted(1, 1, -1, -1);
+    const QRect whole(QPoint(0, 0), size);
+    const QRect inner = whole.adjusted(1, 1, -1, -1);
     if (face == Face::Released)
         paintReleasedFace(p, inner, top, bottom);
     else
@@ -102,7 +102,7 @@ QImage makeSkinButton(QSize size, const QString& label, Face face, const QColor&
         p.setRenderHint(QPainter::Antialiasing, true);
         const QPointF shift = face == Face::Pressed ? QPointF(1, 1) : QPointF(0, 0);
         const QPainterPath text =
-            centredText(label, sansFont(size.height() >= 20 ? 12 : 9), QRectF(img.rect()).center() + shift);
+            centredText(label, sansFont(size.height() >= 20 ? 12 : 9), QRectF(whole).center() + shift);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 180));
         p.drawPath(text.translated(1, 1));
@@ -113,13 +113,13 @@ QImage makeSkinButton(QSize size, const QString& label, Face face, const QColor&
 }
 
 // The exit button is tinted red so that it is not hit by mistake.
-QImage makeTitleButton(Glyph glyph, Face face)
+QImage makeTitleButton(Glyph glyph, Face face, int scale)
 {
     const bool close = glyph == Glyph::Close;
     const QSize size = close ? QSize(19, 12) : QSize(33, 12);
     const QColor top = close ? QColor(150, 54, 62) : QColor(84, 96, 126);
     const QColor bottom = close ? QColor(70, 18, 24) : QColor(30, 35, 49);
-    QImage img = makeSkinButton(size, QString(), face, top, bottom);
+    QImage img = makeSkinButton(size, QString(), face, scale, top, bottom);
 
     static const char* const cross[] = {"##..##", ".####.", "..##..", "..##..", ".####.", "##..##"};
     static const char* const bar[] = {"#########", "#########"};

@@ -140,6 +140,14 @@ TileSet makeTiles()
     return tiles;
 }
 
+TileSet scaleTiles(const TileSet& tiles, int scale)
+{
+    TileSet big;
+    for (std::size_t t = 0; t < tiles.size(); ++t)
+        big[t] = enlargePixels(tiles[t], scale);
+    return big;
+}
+
 void drawPiece(QPainter& p, const TileSet& tiles, int type, QPoint origin)
 {
     for (const QPoint& c : ArrivalShape(type))
@@ -150,14 +158,14 @@ void drawPiece(QPainter& p, const TileSet& tiles, int type, QPoint origin)
 // with a faint halo that fades out well before the edges.
 QImage makePreview(const TileSet& tiles, int type)
 {
-    QImage img(96, 64, QImage::Format_RGB32);
+    QImage img = canvas({96, 64}, int(tiles[type].devicePixelRatio()));
     img.fill(PreviewFill);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     QRadialGradient halo(QPointF(48, 32), 30);
     halo.setColorAt(0, QColor(60, 80, 120, 70));
     halo.setColorAt(1, QColor(60, 80, 120, 0));
-    p.fillRect(img.rect(), halo);
+    p.fillRect(QRect(0, 0, 96, 64), halo);
 
     const QRect box = cellBounds(ArrivalShape(type));
     const QPoint topLeft((96 - box.width() * 16) / 2, (64 - box.height() * 16) / 2);

@@ -23,10 +23,15 @@ Shape ArrivalShape(int type);
 // where the game looks for it; stops the program if one does not.
 TileSet makeTiles();
 
+// The tiles enlarged for a screen of the given whole scale. They are pixel
+// art, so every pixel becomes a square of scale x scale pixels.
+TileSet scaleTiles(const TileSet& tiles, int scale);
+
 // Draws a piece in its arrival shape with its reference cell at origin.
 void drawPiece(QPainter& p, const TileSet& tiles, int type, QPoint origin);
 
-// The 96 x 64 preview of a piece for the next-piece box.
+// The 96 x 64 preview of a piece for the next-piece box, painted at the
+// scale the tiles were enlarged to.
 QImage makePreview(const TileSet& tiles, int type);
 
 } // namespace art

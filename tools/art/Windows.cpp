@@ -98,9 +98,9 @@ void buttonGroove(QPainter& p, const QRect& r)
 
 } // namespace
 
-QImage makeMainBackground()
+QImage makeMainBackground(int scale)
 {
-    QImage img(335, 329, QImage::Format_RGB32);
+    QImage img = canvas({335, 329}, scale);
     img.fill(FrameShadow);
     QPainter p(&img);
     // The window shows 336 x 328 pixels, so the frame closes one row above the
@@ -118,9 +118,9 @@ QImage makeMainBackground()
 
 // The window shows the picture's upper 217 rows; the last two rows of the
 // bitmap continue the frame's shade.
-QImage makeHighScoreBackground()
+QImage makeHighScoreBackground(int scale)
 {
-    QImage img(334, 219, QImage::Format_RGB32);
+    QImage img = canvas({334, 219}, scale);
     img.fill(FrameShadow);
     QPainter p(&img);
     skinSurface(p, QRect(0, 0, 334, 217), 0x5eed02);
@@ -145,12 +145,12 @@ QImage makeHighScoreBackground()
 // A title plate reading "Optionen", a panel for the four settings with
 // sockets for their inputs, grooves for the two buttons and a hairline above
 // the link.
-QImage makeOptionsBackground()
+QImage makeOptionsBackground(int scale)
 {
-    QImage img(170, 328, QImage::Format_RGB32);
+    QImage img = canvas({170, 328}, scale);
     img.fill(FrameShadow);
     QPainter p(&img);
-    skinSurface(p, img.rect(), 0x5eed03);
+    skinSurface(p, QRect(0, 0, 170, 328), 0x5eed03);
     p.setRenderHint(QPainter::Antialiasing, true);
 
     raisedPlate(p, QRect(14, 12, 142, 32), QColor(62, 72, 98), QColor(26, 31, 43));
@@ -165,7 +165,7 @@ QImage makeOptionsBackground()
         drawRings(p, QRect(126, y - 2, 18, 18), {{QColor(2, 3, 5), QColor(60, 68, 88)}});
 
     buttonGroove(p, QRect(46, 198, 99, 27));
-    buttonGroove(p, QRect(46, 238, 99, 26));
+    buttonGroove(p, QRect(46, 238, 99, 27));
 
     QLinearGradient rule(20, 0, 150, 0);
     rule.setColorAt(0, withAlpha(Accent, 0));

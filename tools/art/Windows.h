@@ -7,8 +7,9 @@
 
 namespace art {
 
-QImage makeMainBackground();
-QImage makeHighScoreBackground();
-QImage makeOptionsBackground();
+// Each is painted scale times as finely as its size in window pixels.
+QImage makeMainBackground(int scale);
+QImage makeHighScoreBackground(int scale);
+QImage makeOptionsBackground(int scale);
 
 } // namespace art
