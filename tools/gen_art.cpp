@@ -8,6 +8,7 @@
 // machine write identical files. The painting itself lives in art/.
 
 #include "art/Emblems.h"
+#include "art/IconTheme.h"
 #include "art/Intro.h"
 #include "art/Painting.h"
 #include "art/Skin.h"
@@ -86,5 +87,6 @@ int main(int argc, char** argv)
     Writer out(QString::fromLocal8Bit(argv[1]));
     writeImages(out);
     writeSkin(out);
-    return out.ok() ? 0 : 1;
+    const bool iconsWritten = writeIconTheme(out, QString::fromLocal8Bit(argv[1]));
+    return out.ok() && iconsWritten ? 0 : 1;
 }
