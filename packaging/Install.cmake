@@ -75,25 +75,15 @@ install(FILES ${FALLOX_GENERATED_DIR}/fallox.6.gz DESTINATION ${CMAKE_INSTALL_MA
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${FALLOX_GENERATED_DIR}/copyright ${FALLOX_GENERATED_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# The menu entry starts the program by its full path, which is known only when
-# installing (cmake --install --prefix may choose another prefix), so it is
-# written then. A full path works whether or not games/ is on the PATH.
+# The menu entry starts the program by its full path, so it works whether or
+# not games/ is on the PATH; it is written while installing.
 install(CODE "
-  set(fallox_program \"${FALLOX_INSTALL_GAMESDIR}/fallox\")
-  if(NOT IS_ABSOLUTE \"\${fallox_program}\")
-    set(fallox_program \"\${CMAKE_INSTALL_PREFIX}/\${fallox_program}\")
-  endif()
-  if(fallox_program MATCHES \"[\\\"`$\\\\\\\\]\")
-    message(FATAL_ERROR \"The menu entry cannot start a program whose path holds quotes, \\$ or backslashes: \${fallox_program}\")
-  endif()
-  set(FALLOX_EXEC \"\${fallox_program}\")
-  if(fallox_program MATCHES \" \")
-    set(FALLOX_EXEC \"\\\"\${fallox_program}\\\"\")
-  endif()
+  set(FALLOX_INSTALL_GAMESDIR \"${FALLOX_INSTALL_GAMESDIR}\")
   set(FALLOX_APP_ID \"${FALLOX_APP_ID}\")
-  configure_file(\"${FALLOX_PACKAGING_DIR}/fallox.desktop.in\" \"${FALLOX_GENERATED_DIR}/${FALLOX_APP_ID}.desktop\" @ONLY)
-  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\" TYPE FILE
-       FILES \"${FALLOX_GENERATED_DIR}/${FALLOX_APP_ID}.desktop\")
+  set(FALLOX_DESKTOP_TEMPLATE \"${FALLOX_PACKAGING_DIR}/fallox.desktop.in\")
+  set(FALLOX_DESKTOP_FILE \"${FALLOX_GENERATED_DIR}/${FALLOX_APP_ID}.desktop\")
+  set(FALLOX_APPLICATIONS_DIR \"${CMAKE_INSTALL_DATADIR}/applications\")
+  include(\"${FALLOX_PACKAGING_DIR}/InstallDesktopEntry.cmake\")
 ")
 
 set(CPACK_GENERATOR "DEB")
