@@ -13,7 +13,8 @@ set(FALLOX_GENERATED_DIR ${PROJECT_BINARY_DIR}/packaging)
 
 # The release comes from the newest entry of the Debian changelog: its version
 # must be the project's, and its date is the release date of the metainfo and
-# the manual page.
+# the manual page. A new entry therefore configures the build again.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${FALLOX_PACKAGING_DIR}/debian/changelog)
 file(STRINGS ${FALLOX_PACKAGING_DIR}/debian/changelog fallox_changelog_heads REGEX "^fallox \\(")
 file(STRINGS ${FALLOX_PACKAGING_DIR}/debian/changelog fallox_changelog_trailers REGEX "^ -- ")
 list(GET fallox_changelog_heads 0 fallox_changelog_head)
