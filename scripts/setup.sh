@@ -11,6 +11,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   dpkg-dev file
+  # Validators for the installed files and the Debian package (tests/install, .ci/run).
+  appstream desktop-file-utils lintian man-db
 )
 
 missing=()

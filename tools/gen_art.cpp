@@ -8,6 +8,7 @@
 // machine write identical files. The painting itself lives in art/.
 
 #include "art/Emblems.h"
+#include "art/IconTheme.h"
 #include "art/Intro.h"
 #include "art/Painting.h"
 #include "art/Skin.h"
@@ -103,5 +104,6 @@ int main(int argc, char** argv)
         writeImages(out, scale);
         writeSkin(out, scale);
     }
-    return out.ok() ? 0 : 1;
+    const bool iconsWritten = writeIconTheme(out, QString::fromLocal8Bit(argv[1]));
+    return out.ok() && iconsWritten ? 0 : 1;
 }

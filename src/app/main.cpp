@@ -45,6 +45,9 @@ int main(int argc, char* argv[])
     QIcon icon(QStringLiteral(":/images/icon256.png"));
     icon.addFile(QStringLiteral(":/images/icon.png"));
     app.setWindowIcon(icon);
+    // The installed menu entry is named by the program's reverse-DNS id; on
+    // Wayland this lets the desktop find its name and icon for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FALLOX_APP_ID));
 
     SingleInstance instance(SingleInstance::DefaultLockPath());
     if (!instance.TryAcquire()) {

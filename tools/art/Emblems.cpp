@@ -10,10 +10,9 @@
 
 namespace art {
 
-namespace {
-
-// The icon's layout. Digits are tile types.
 const char* const IconRows[4] = {"..6.", ".666", "4773", "2773"};
+
+namespace {
 
 // A block of the small icon: black outline, flat face, one-step bevel.
 void drawPixelBlock(QPainter& p, const QRect& b, const QColor& base)

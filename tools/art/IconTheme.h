@@ -1,0 +1,25 @@
+// The program's icon as a desktop installs it: one picture for every size the
+// hicolor icon theme looks for, and a scalable SVG for any other size.
+
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+namespace art {
+
+class Writer;
+
+// Edge lengths in pixels of the installed icon pictures.
+inline constexpr std::array<int, 7> IconThemeSizes = {16, 32, 48, 64, 128, 256, 512};
+
+// The large icon's rounded blocks as an SVG document on a 256-unit square.
+QByteArray makeIconSvg();
+
+// Writes icons/fallox-<size>.png for every size and icons/fallox.svg below the
+// resource folder root; false when a file could not be written.
+bool writeIconTheme(Writer& out, const QString& root);
+
+} // namespace art
