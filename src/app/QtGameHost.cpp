@@ -49,8 +49,8 @@ double QtGameHost::Random()
     if (m_randomSource) {
         return m_randomSource();
     }
-    // 24 random bits scaled into [0, 1): exactly representable, never 1.
-    return static_cast<double>(m_generator() >> 8) / 16777216.0;
+    // mt19937 yields 32 bits, even where its result type is wider.
+    return UnitFromBits(static_cast<std::uint32_t>(m_generator()));
 }
 
 void QtGameHost::PaintTile(int col, int row, int tile)

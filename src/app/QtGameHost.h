@@ -23,6 +23,10 @@ public:
     // A game ended normally with this score.
     std::function<void(std::int32_t)> onCheckHighScore;
 
+    // 32 random bits as a number in [0, 1): only the top 24 bits are used, so
+    // the largest result is 1 - 2^-24, exact in a double and never 1.
+    static constexpr double UnitFromBits(std::uint32_t bits) { return static_cast<double>(bits >> 8) / 16777216.0; }
+
     // Replaces the seeded generator, so a test can pin every piece.
     void SetRandomSource(std::function<double()> source) { m_randomSource = std::move(source); }
 

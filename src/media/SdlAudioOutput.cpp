@@ -94,10 +94,17 @@ private:
 
 SdlAudioOutput::~SdlAudioOutput()
 {
+    Close();
+}
+
+void SdlAudioOutput::Close()
+{
     if (m_state == Device::Open) {
         SDL_CloseAudioDevice(m_device);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_device = 0;
     }
+    m_state = Device::NotTried;
 }
 
 bool SdlAudioOutput::Open()

@@ -20,6 +20,9 @@ public:
     // Opens the device on the first call; every later call answers what the first found.
     bool Open();
 
+    // Closes the device; the next effect or Open tries again from the start.
+    void Close();
+
     // Queues the effect and sleeps until it has played, for at most its
     // length plus a short margin, so a stalled device cannot hold the game.
     SoundOutcome Play(std::span<const std::uint8_t> image, int flags) override;

@@ -33,6 +33,11 @@ bool SoundResources::OpenDevice()
     return Speaker().Open();
 }
 
+void SoundResources::CloseDevice()
+{
+    Speaker().Close();
+}
+
 SoundPlayer& SoundResources::Player()
 {
     static SoundPlayer player(&SoundResources::Read, Speaker());

@@ -35,6 +35,13 @@ int CountCells(const Well& well, int type)
     return count;
 }
 
+// Each step of a script runs from its own timer, so the game loop gets
+// back control between them and plays on.
+void Later(ShownWindow& window, int ms, const std::function<void()>& step)
+{
+    QTimer::singleShot(ms, window.window.get(), step);
+}
+
 TEST(GameInWindow, WellShowsEachPieceInItsColourAfterAMove)
 {
     for (int type = 2; type <= 7; ++type) {
@@ -61,13 +68,6 @@ TEST(GameInWindow, WellShowsEachPieceInItsColourAfterAMove)
     }
 }
 
-// Each step of a script runs from its own timer, so the game loop gets
-// back control between them and plays on.
-void Later(ShownWindow& window, int ms, const std::function<void()>& step)
-{
-    QTimer::singleShot(ms, window.window.get(), step);
-}
-
 TEST(GameInWindow, GameShowsItsPreviewAndCountersAndCoversTheWellWhenOver)
 {
     ShownWindow window;
@@ -84,6 +84,50 @@ TEST(GameInWindow, GameShowsItsPreviewAndCountersAndCoversTheWellWhenOver)
     EXPECT_EQ(window->Game().State().GameRunning, 0);
     EXPECT_TRUE(window.Control("Picture1")->isVisible());
     EXPECT_NE(window.Control<QLabel>("lblScore")->text(), "0") << "hard drops earn points";
+}
+
+// Four rows at level 3 bring 4000 points; the bar dropped into them falls
+// 14 rows more (from row 2 to row 16) and earns 14 points for the drop.
+TEST(GameInWindow, CountersShowScoreLinesAndLevelEachInItsOwnLabel)
+{
+    ShownWindow window;
+    window->Game().State().Options.StartingLevel = 3;
+    window->Host().SetRandomSource([] { return ChanceFor(1); });
+    std::string levelAtStart;
+    std::string score;
+    std::string lines;
+    std::string level;
+    QTimer watch;
+    PlayScripted(window, [&] {
+        levelAtStart = window.Control<QLabel>("lblLevel")->text().toStdString();
+        brixel::GameState& s = window->Game().State();
+        // Rows 15..18 full but for column 5, where the bar will go.
+        for (int row = 15; row <= brixel::WellRows; ++row) {
+            for (int col = 1; col <= brixel::WellColumns; ++col) {
+                s.Board(col, row) = col == 5 ? 0 : 2;
+            }
+        }
+        // The bar comes in lying in row 1; once it has fallen a row it has room to stand up.
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (s.PieceRow != 2 || s.PieceType != 1) {
+                return;
+            }
+            watch.stop();
+            QTest::keyClick(window->windowHandle(), Qt::Key_Up);
+            QTest::keyClick(window->windowHandle(), Qt::Key_Down);
+            Later(window, 50, [&] {
+                score = window.Control<QLabel>("lblScore")->text().toStdString();
+                lines = window.Control<QLabel>("lblLines")->text().toStdString();
+                level = window.Control<QLabel>("lblLevel")->text().toStdString();
+                window->Game().RequestExit();
+            });
+        });
+        watch.start(5);
+    });
+    EXPECT_EQ(levelAtStart, "3");
+    EXPECT_EQ(score, "4014");
+    EXPECT_EQ(lines, "4");
+    EXPECT_EQ(level, "3");
 }
 
 TEST(GameInWindow, PauseHoldsTheGameUnderThePausedTitle)

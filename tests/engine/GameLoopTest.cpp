@@ -42,6 +42,73 @@ TEST_F(GameLoop, FirstPieceWaitsOneStepDelayBeforeItsFirstStep)
     EXPECT_EQ(moments[3].row, 4);
 }
 
+// A piece steered during a wait keeps falling on time: the keys are handled
+// inside the wait without moving its deadline.
+struct Steering {
+    const char* name;
+    double startingLevel;
+    std::vector<std::pair<double, int>> keys;  // (seconds into the game, key)
+    double firstStep;                          // seconds into the game
+    double secondStep;
+    int column;  // where the keys left the square
+};
+
+void PrintTo(const Steering& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SteeringDuringAWait : public GameLoop, public ::testing::WithParamInterface<Steering> {};
+
+TEST_P(SteeringDuringAWait, StepsComeOnTheirOwnClock)
+{
+    const Steering& c = GetParam();
+    s().Options.StartingLevel = c.startingLevel;
+    QueueSame(7, 3);  // squares: turning changes nothing, so only the steps change the row
+    TrackRows();
+    for (const auto& [at, key] : c.keys) {
+        Key(at, key);
+    }
+    ExitAt(c.secondStep + 0.5);
+    game.NewGame();
+    std::vector<double> steps;
+    for (std::size_t i = 1; i < moments.size(); ++i) {
+        if (moments[i].row != moments[i - 1].row && moments[i - 1].row != 0) {
+            steps.push_back(moments[i].time);
+        }
+    }
+    ASSERT_GE(steps.size(), 2u);
+    EXPECT_NEAR(steps[0], c.firstStep, 1e-4);
+    EXPECT_NEAR(steps[1], c.secondStep, 1e-4);
+    EXPECT_EQ(s().PieceCol, c.column) << "the keys were not handled";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SteeringDuringAWait,
+    ::testing::Values(Steering{"level 0, Left at 0.4 s", 0, {{0.4, KeyLeft}}, 0.5, 1.0, 4},
+                      // At level 5 a step takes 0.264 s, however busy the player is in between.
+                      Steering{"level 5, three keys between the first two steps",
+                               5,
+                               {{0.3, KeyLeft}, {0.4, KeyUp}, {0.45, KeyRight}},
+                               0.264,
+                               0.528,
+                               5},
+                      Steering{"level 5, a key in every wait", 5, {{0.1, KeyLeft}, {0.27, KeyLeft}}, 0.264, 0.528, 3}));
+
+TEST_F(GameLoop, DownAndNewGameInOneBatchStartTheNewGameWithoutADrop)
+{
+    QueueSame(7, 6);
+    host.At(T0 + 0.25, [this] { game.FormKeyDown(KeyDown); });
+    host.At(T0 + 0.25, [this] { game.NewGame(); });
+    ExitAt(0.6);
+    game.NewGame();
+    // The new game's first square came in at 0.25 s and still waits for its first step.
+    EXPECT_EQ(s().PieceRow, 2);
+    EXPECT_EQ(test::RowText(s().Board, 18), "..........");
+    EXPECT_EQ(s().Score, 0);
+    EXPECT_EQ(host.previews.size(), 2u) << "one piece per game, none landed";
+}
+
 class SpawnRow : public GameLoop, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SpawnRow, ArrivesAtColumnFiveInStateOne)
@@ -310,6 +377,7 @@ struct LevelStart {
     std::optional<double> setting;
     int level;
     std::string label;
+    double stepDelay;  // seconds
 };
 
 void PrintTo(const LevelStart& c, std::ostream* os)
@@ -330,15 +398,15 @@ TEST_P(NewGameLevel, LevelLabelAndStepDelayFollowTheSetting)
     EXPECT_EQ(host.counters[Counter::Level], c.label);
     EXPECT_EQ(host.counters[Counter::Score], "0");
     EXPECT_EQ(host.counters[Counter::Lines], "0");
-    EXPECT_DOUBLE_EQ(s().StepDelay, 0.5 - c.setting.value_or(0) * 0.0472);
+    EXPECT_NEAR(s().StepDelay, c.stepDelay, 1e-12);
     EXPECT_FALSE(s().Paused);
     EXPECT_FALSE(s().Dropping);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, NewGameLevel,
-                         ::testing::Values(LevelStart{std::nullopt, 0, ""}, LevelStart{0.0, 0, "0"},
-                                           LevelStart{4.5, 4, "4.5"}, LevelStart{5.5, 6, "5.5"},
-                                           LevelStart{9.0, 9, "9"}));
+                         ::testing::Values(LevelStart{std::nullopt, 0, "", 0.5}, LevelStart{0.0, 0, "0", 0.5},
+                                           LevelStart{4.5, 4, "4.5", 0.2876}, LevelStart{5.5, 6, "5.5", 0.2404},
+                                           LevelStart{9.0, 9, "9", 0.0752}));
 
 TEST_F(GameLoop, NewGameStartsUnpausedEvenAfterThePauseButtonBeforeIt)
 {

@@ -77,14 +77,35 @@ TEST(SoundResources, HoldTheCommittedEffectsUnderTheirNumbersOnly)
     }
 }
 
+// The program's own device stays open until it is closed, and SDL's dummy
+// driver lets only one output have the device at a time: every test that
+// opens it closes it again, so the tests pass in any order.
+struct ProgramDeviceClosed {
+    ~ProgramDeviceClosed() { SoundResources::CloseDevice(); }
+};
+
 TEST(PlaySoundRes, PlaysTheEmbeddedEffects)
 {
     UseDriver("dummy");
+    const ProgramDeviceClosed closeAfterwards;
     ASSERT_TRUE(SoundResources::OpenDevice());
     const double took = SecondsOf([] { EXPECT_EQ(PlaySoundRes(107), SoundOutcome::Played); });
     EXPECT_GE(took, 0.091 - 0.005);
     EXPECT_LT(took, 0.091 + 0.5);
     EXPECT_EQ(PlaySoundRes(108), SoundOutcome::NoSuchEffect);
+}
+
+TEST(PlaySoundRes, AfterTheProgramClosesItsDeviceAnotherOutputCanOpenIt)
+{
+    UseDriver("dummy");
+    const ProgramDeviceClosed closeAfterwards;
+    ASSERT_TRUE(SoundResources::OpenDevice());
+    SoundResources::CloseDevice();
+    SdlAudioOutput other;
+    EXPECT_TRUE(other.Open());
+    other.Close();
+    // and the program's device opens again after that
+    EXPECT_EQ(PlaySoundRes(104), SoundOutcome::Played);
 }
 
 }  // namespace

@@ -12,12 +12,29 @@ namespace {
 using test::CellSet;
 using test::PieceCells;
 
-TEST(Catalogue, StateCountsPerType)
+// What a player sees when turning a piece again and again in an open well:
+// the bar, S and Z show two orientations, L, J and T four, the square one.
+TEST(Catalogue, TurningShowsEachPieceInItsOwnNumberOfOrientations)
 {
-    const int expected[] = {0, 2, 4, 4, 2, 2, 4, 1, 0};
-    for (int type = 0; type <= 8; ++type) {
-        EXPECT_EQ(StateCount(type), expected[type]) << "type " << type;
+    const int orientations[] = {0, 2, 4, 4, 2, 2, 4, 1};
+    for (int type = 1; type <= PieceTypes; ++type) {
+        GameState s;
+        test::PutPiece(s, type, 1, 5, 9);
+        std::vector<Well> seen{s.Board};
+        for (int turn = 0; turn < 8; ++turn) {
+            ASSERT_TRUE(TurnPiece(s) || type == 7) << "type " << type;
+            if (std::find(seen.begin(), seen.end(), s.Board) == seen.end()) {
+                seen.push_back(s.Board);
+            }
+        }
+        EXPECT_EQ(static_cast<int>(seen.size()), orientations[type]) << "type " << type;
     }
+}
+
+TEST(Catalogue, NoShapesOutsideTheSevenTypesAndTheirStates)
+{
+    EXPECT_EQ(StateCount(0), 0);
+    EXPECT_EQ(StateCount(8), 0);
     EXPECT_EQ(PieceShape(0, 1), nullptr);
     EXPECT_EQ(PieceShape(8, 1), nullptr);
     EXPECT_EQ(PieceShape(7, 2), nullptr);

@@ -125,7 +125,7 @@ TEST_F(ClearFullLinesTest, StepDelayShrinksUpToLevelNineOnly)
 {
     s().Lines = 9;
     s().Level = 8;
-    s().StepDelay = BaseStepDelay - 8 * DelayStepPerLevel;
+    s().StepDelay = 0.1224;  // seconds at level 8
     Fill({Full});
     Run();
     EXPECT_EQ(s().Level, 9);
@@ -243,15 +243,22 @@ TEST_F(ClearFullLinesTest, CountersSaturateInsteadOfWrapping)
     EXPECT_EQ(s().Level, 32767);
 }
 
-TEST(LineScoring, PointsTable)
+struct Points {
+    int rows;
+    int level;
+    std::int64_t points;  // what the score label gains
+};
+
+TEST(LineScoring, PointsAPlayerReadsForRowsRemovedAtOnce)
 {
-    const std::int64_t base[] = {0, 50, 150, 500, 1000};
-    for (int rows = 0; rows <= 4; ++rows) {
-        for (int level : {0, 1, 9, 31, 32, 655, 32767}) {
-            EXPECT_EQ(PointsFor(rows, level), base[rows] * (level + 1));
-        }
+    const Points table[] = {
+        {0, 9, 0},         {1, 0, 50},         {2, 0, 150},        {3, 0, 500},       {4, 0, 1000},
+        {4, 3, 4000},      {1, 9, 500},        {2, 9, 1500},       {3, 31, 16000},    {4, 655, 656000},
+        {1, 32767, 1638400}, {4, 32767, 32768000}, {8, 0, 2000},   {6, 1, 2300},
+    };
+    for (const Points& p : table) {
+        EXPECT_EQ(PointsFor(p.rows, p.level), p.points) << p.rows << " rows at level " << p.level;
     }
-    EXPECT_EQ(PointsFor(8, 0), 2000);
     EXPECT_EQ(RowSound(0), 0);
     EXPECT_EQ(RowSound(3), 106);
     EXPECT_EQ(RowSound(9), 107);
