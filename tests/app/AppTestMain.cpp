@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "app/SingleInstance.h"
@@ -17,6 +18,18 @@ int main(int argc, char** argv)
         }
         std::raise(SIGKILL);
     }
+
+    // ctest runs each test in its own process, several at once. Qt's test
+    // folders for settings and scores sit below the home folder, so each
+    // process gets a home of its own; otherwise one test's options file
+    // would be removed or rewritten under another's feet.
+    const QTemporaryDir home;
+    if (!home.isValid()) {
+        return 2;
+    }
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/.local/share")).toLocal8Bit());
 
     // The windows need a platform even when ctest lists the tests.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
