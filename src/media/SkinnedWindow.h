@@ -6,9 +6,10 @@
 
 class QLabel;
 
-// A borderless window of fixed size whose surface is a picture. Dragging the
-// bare surface with the left button alone moves it. Where the picture is
-// smaller than the window, the rest is black like the pictures' rims.
+// A borderless window of fixed size whose surface is a picture. A press of the
+// left button alone on the bare surface drags it until the button is let go.
+// Where the picture is smaller than the window, the rest is black like the
+// pictures' rims.
 class SkinnedWindow : public QWidget {
     Q_OBJECT
 public:
@@ -16,9 +17,13 @@ public:
 
     void SetBackground(const QPixmap& picture);
 
-    // Moves a window with the mouse until the button is released; returns when
-    // the move is over. Uses the platform's own move where it has one.
-    static void DragForm(QWidget* window);
+    // Moves a window with the mouse until the left button is released, keeping
+    // the point under the pointer at `pressedAt` (screen coordinates) under it;
+    // returns when the move is over, so whatever waits for the handler that
+    // called it (a running game) holds for the whole move. Where windows
+    // cannot place themselves (native Wayland) the compositor moves the window
+    // instead and this returns at once.
+    static void DragForm(QWidget* window, QPoint pressedAt);
 
     // Left edge and top edge that centre a window of `size` on its screen.
     static QPoint CentredPosition(const QWidget* window);
@@ -35,7 +40,7 @@ protected:
                      Qt::Alignment alignment = Qt::AlignLeft);
 
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QPixmap m_background;

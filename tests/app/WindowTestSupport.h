@@ -38,6 +38,22 @@ struct ShownWindow {
     std::unique_ptr<frmBrixel> window;
 };
 
+// A press on `pressed` at `at` (its own coordinates) with `button`, while
+// `held` are the buttons down after it. From inside whatever the press starts,
+// the pointer then moves by `by` with the left button held and the left
+// button is let go there; a watchdog lets go after a second should a move
+// start a drag without the press. Says how far the top-level window moved.
+struct DragOutcome {
+    QPoint whenPressReturned;          // displacement when the press's handler returned
+    QPoint afterwards;                 // ...and once the moves and the release were delivered in any case
+    bool releasedInsidePress = false;  // the release came while the press's handler still ran
+};
+DragOutcome PressAndDrag(QWidget* pressed, QPoint at, QPoint by, Qt::MouseButton button = Qt::LeftButton,
+                         Qt::MouseButtons held = Qt::LeftButton);
+
+// A mouse move over the whole screen to `global` with `buttons` down, sent to `window`.
+void MoveMouse(QWidget* window, QPoint global, Qt::MouseButtons buttons);
+
 // Every piece the game draws is of type 1..7.
 double ChanceFor(int pieceType);
 

@@ -1,0 +1,100 @@
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "WindowTestSupport.h"
+#include "media/SkinnedWindow.h"
+
+namespace fallox::test {
+namespace {
+
+// A skinned window with one text on it, shown at a known place.
+class DraggedWindow : public SkinnedWindow {
+public:
+    DraggedWindow() : SkinnedWindow(QStringLiteral("Dragged"), QSize(200, 120))
+    {
+        caption = AddLabel(QStringLiteral("Text"), QRect(10, 10, 80, 17), DesignFont(11), Qt::white);
+        move(300, 200);
+        show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
+    }
+    QLabel* caption = nullptr;
+};
+
+TEST(SkinnedWindowDrag, PressOnTheBareSurfaceMovesTheWindowUntilTheRelease)
+{
+    DraggedWindow window;
+    const DragOutcome drag = PressAndDrag(&window, QPoint(120, 80), QPoint(-40, -20));
+    // The press's handler returns only after the release: the game waiting for
+    // it holds for the whole drag.
+    EXPECT_TRUE(drag.releasedInsidePress);
+    EXPECT_EQ(drag.whenPressReturned, QPoint(-40, -20));
+    EXPECT_EQ(drag.afterwards, QPoint(-40, -20));
+}
+
+TEST(SkinnedWindowDrag, WindowStaysWhereItWasLeftWhileThePointerMovesOn)
+{
+    DraggedWindow window;
+    PressAndDrag(&window, QPoint(120, 80), QPoint(-40, -20));
+    const QPoint left = window.pos();
+    // Moves after the release, also ones that report the left button down
+    // without a press of their own, belong to no drag.
+    MoveMouse(&window, window.mapToGlobal(QPoint(150, 90)), Qt::NoButton);
+    MoveMouse(&window, window.mapToGlobal(QPoint(170, 100)), Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_EQ(window.pos(), left);
+}
+
+struct NoDrag {
+    const char* what;
+    bool onCaption;
+    Qt::MouseButton button;
+    Qt::MouseButtons held;
+};
+
+const NoDrag PressesThatDoNotDrag[] = {
+    {"right button", false, Qt::RightButton, Qt::RightButton},
+    {"middle button", false, Qt::MiddleButton, Qt::MiddleButton},
+    {"left press with the right button held", false, Qt::LeftButton, Qt::LeftButton | Qt::RightButton},
+    {"left press on a text", true, Qt::LeftButton, Qt::LeftButton},
+};
+
+TEST(SkinnedWindowDrag, OnlyAFreshLeftPressOnTheBareSurfaceStartsADrag)
+{
+    for (const NoDrag& press : PressesThatDoNotDrag) {
+        DraggedWindow window;
+        QWidget* pressed = press.onCaption ? static_cast<QWidget*>(window.caption) : &window;
+        const DragOutcome drag = PressAndDrag(pressed, QPoint(5, 5), QPoint(-40, -20), press.button, press.held);
+        EXPECT_FALSE(drag.releasedInsidePress) << press.what;
+        EXPECT_EQ(drag.afterwards, QPoint(0, 0)) << press.what;
+    }
+}
+
+TEST(SkinnedWindowDrag, KeysDuringADragAreDropped)
+{
+    DraggedWindow window;
+    int keys = 0;
+    class KeyCounter : public QObject {
+    public:
+        explicit KeyCounter(int& count) : m_count(count) {}
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            m_count += event->type() == QEvent::KeyPress ? 1 : 0;
+            return false;
+        }
+
+    private:
+        int& m_count;
+    } counter(keys);
+    window.installEventFilter(&counter);
+    QTimer::singleShot(0, &window, [&] { QTest::keyClick(&window, Qt::Key_Left); });
+    PressAndDrag(&window, QPoint(120, 80), QPoint(10, 10));
+    EXPECT_EQ(keys, 0);
+    QTest::keyClick(&window, Qt::Key_Left);
+    EXPECT_EQ(keys, 1);
+}
+
+}  // namespace
+}  // namespace fallox::test
