@@ -67,6 +67,17 @@ void SkinnedWindow::mousePressEvent(QMouseEvent* event)
     }
 }
 
+void SkinnedWindow::SetOwner(QWidget* owner)
+{
+    if (owner == nullptr) {
+        return;
+    }
+    // Both native windows must exist before one can name the other.
+    winId();
+    owner->window()->winId();
+    windowHandle()->setTransientParent(owner->window()->windowHandle());
+}
+
 namespace {
 
 // Follows the mouse until the left button is let go. The window grabs the

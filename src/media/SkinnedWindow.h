@@ -25,6 +25,10 @@ public:
     // instead and this returns at once.
     static void DragForm(QWidget* window, QPoint pressedAt);
 
+    // Makes the window a transient child of `owner`: the desktop keeps it above
+    // its owner and, where windows cannot place themselves, puts it near it.
+    void SetOwner(QWidget* owner);
+
     // Left edge and top edge that centre a window of `size` on its screen.
     static QPoint CentredPosition(const QWidget* window);
 
