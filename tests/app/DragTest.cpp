@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
@@ -38,9 +39,14 @@ TEST(SkinnedWindowDrag, WindowStaysWhereItWasLeftWhileThePointerMovesOn)
     PressAndDrag(&window, QPoint(120, 80), QPoint(-40, -20));
     const QPoint left = window.pos();
     // Moves after the release, also ones that report the left button down
-    // without a press of their own, belong to no drag.
+    // without a press of their own, belong to no drag. Should one start a
+    // drag after all, a release ends it after a second.
+    const QPoint wanderedTo = window.mapToGlobal(QPoint(170, 100));
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, &window, [&] { ReleaseLeft(&window, wanderedTo); });
+    watchdog.start(1000);
     MoveMouse(&window, window.mapToGlobal(QPoint(150, 90)), Qt::NoButton);
-    MoveMouse(&window, window.mapToGlobal(QPoint(170, 100)), Qt::LeftButton);
+    MoveMouse(&window, wanderedTo, Qt::LeftButton);
     QTest::qWait(20);
     EXPECT_EQ(window.pos(), left);
 }

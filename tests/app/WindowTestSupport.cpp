@@ -43,16 +43,12 @@ void MoveMouse(QWidget* window, QPoint global, Qt::MouseButtons buttons)
     QApplication::sendEvent(window, &move);
 }
 
-namespace {
-
 void ReleaseLeft(QWidget* window, QPoint global)
 {
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(window->mapFromGlobal(global)), QPointF(global),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(window, &release);
 }
-
-}  // namespace
 
 DragOutcome PressAndDrag(QWidget* pressed, QPoint at, QPoint by, Qt::MouseButton button, Qt::MouseButtons held)
 {

@@ -51,8 +51,10 @@ struct DragOutcome {
 DragOutcome PressAndDrag(QWidget* pressed, QPoint at, QPoint by, Qt::MouseButton button = Qt::LeftButton,
                          Qt::MouseButtons held = Qt::LeftButton);
 
-// A mouse move over the whole screen to `global` with `buttons` down, sent to `window`.
+// A mouse move over the whole screen to `global` with `buttons` down, and a
+// release of the left button there, sent to `window`.
 void MoveMouse(QWidget* window, QPoint global, Qt::MouseButtons buttons);
+void ReleaseLeft(QWidget* window, QPoint global);
 
 // Every piece the game draws is of type 1..7.
 double ChanceFor(int pieceType);
