@@ -40,11 +40,13 @@ TEST(SkinnedWindowDrag, WindowStaysWhereItWasLeftWhileThePointerMovesOn)
     const QPoint left = window.pos();
     // Moves after the release, also ones that report the left button down
     // without a press of their own, belong to no drag. Should one start a
-    // drag after all, a release ends it after a second.
+    // drag after all, the next move shows it and a release ends it.
     const QPoint wanderedTo = window.mapToGlobal(QPoint(170, 100));
+    const QPoint further = wanderedTo + QPoint(30, 20);
+    QTimer::singleShot(0, &window, [&] { MoveMouse(&window, further, Qt::LeftButton); });
     QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout, &window, [&] { ReleaseLeft(&window, wanderedTo); });
-    watchdog.start(1000);
+    QObject::connect(&watchdog, &QTimer::timeout, &window, [&] { ReleaseLeft(&window, further); });
+    watchdog.start(500);
     MoveMouse(&window, window.mapToGlobal(QPoint(150, 90)), Qt::NoButton);
     MoveMouse(&window, wanderedTo, Qt::LeftButton);
     QTest::qWait(20);
