@@ -3,7 +3,8 @@
 # manager (openbox on a virtual X screen): a drag moves a window by the
 # pointer's path, the window stays where it was let go while the pointer moves
 # on, the next click acts, and a running game does not step while the button
-# is held. Exits 77 (skipped) when the X tools or openbox are missing.
+# is held. The other windows open below and beside the main window as on a
+# bare screen. Exits 77 (skipped) when the X tools or openbox are missing.
 set -uo pipefail
 
 SOURCE_GAME=${1:?usage: openbox_drag_e2e.sh path/to/fallox}
@@ -67,16 +68,21 @@ sleep 1.2
 xdotool mousemove $((NX + 213)) $((NY + 54)) click 1
 wait_for 30 other_window '^High Scores$' || fail "the click on High-Score after the drag opened nothing"
 SCORES=$(other_window '^High Scores$')
+[ "$(position_of "$SCORES")" = "$NX $((NY + 328))" ] ||
+  fail "the high scores opened at $(position_of "$SCORES"), not below the main window at $NX,$NY"
 drag_and_check "$SCORES" 320 200 "high-score window"
 xdotool mousemove $((NX + 160)) $((NY + 178)) click 1
 wait_for 30 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." ||
   fail "the click on OK after dragging the high-score window did not close it"
 
-# The options window, beside the main window wherever that is now.
+# The options window, beside the main window (back in the middle: closing the
+# high scores activated it).
 read -r WX WY <<<"$(position_of "$MAIN")"
 xdotool mousemove $((WX + 213)) $((WY + 70)) click 1
 wait_for 30 other_window '^Brixel32 Options$' || fail "the options window did not open"
 OPTIONS=$(other_window '^Brixel32 Options$')
+[ "$(position_of "$OPTIONS")" = "$((WX + 336)) $WY" ] ||
+  fail "the options opened at $(position_of "$OPTIONS"), not beside the main window at $WX,$WY"
 drag_and_check "$OPTIONS" 160 320 "options window"
 xdotool mousemove $((NX + 95)) $((NY + 251)) click 1
 wait_for 30 bash -c "! xdotool search --onlyvisible --name '^Brixel32 Options$' | grep -q ." ||
