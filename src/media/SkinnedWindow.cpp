@@ -60,11 +60,28 @@ void SkinnedWindow::paintEvent(QPaintEvent*)
 
 void SkinnedWindow::mousePressEvent(QMouseEvent* event)
 {
-    // Only a fresh press of the left button alone starts a move, and it starts
-    // at once, like the title bar of a framed window.
+    // Only a fresh press of the left button alone can start a move, and only
+    // once: a move reporting the left button without such a press (its release
+    // went elsewhere) drags nothing.
     if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton) {
-        DragForm(this, event->globalPosition().toPoint());
+        m_dragFrom = event->globalPosition().toPoint();
+    } else {
+        m_dragFrom.reset();
     }
+}
+
+void SkinnedWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragFrom && event->buttons() == Qt::LeftButton) {
+        const QPoint pressedAt = *m_dragFrom;
+        m_dragFrom.reset();
+        DragForm(this, pressedAt, event->globalPosition().toPoint());
+    }
+}
+
+void SkinnedWindow::mouseReleaseEvent(QMouseEvent*)
+{
+    m_dragFrom.reset();
 }
 
 void SkinnedWindow::SetOwner(QWidget* owner)
@@ -90,8 +107,9 @@ class ManualDrag : public QObject {
 public:
     ManualDrag(QWidget* window, QPoint pressedAt) : m_window(window), m_grab(pressedAt - window->pos()) {}
 
-    void Run()
+    void Run(QPoint pointer)
     {
+        m_window->move(pointer - m_grab);
         m_window->grabMouse();
         QCoreApplication::instance()->installEventFilter(this);
         m_loop.exec();
@@ -156,13 +174,13 @@ bool PlatformPlacesWindows()
 
 }  // namespace
 
-void SkinnedWindow::DragForm(QWidget* window, QPoint pressedAt)
+void SkinnedWindow::DragForm(QWidget* window, QPoint pressedAt, QPoint pointer)
 {
     QWindow* handle = window->windowHandle();
     if (!PlatformPlacesWindows() && handle != nullptr && handle->startSystemMove()) {
         return;
     }
-    ManualDrag(window, pressedAt).Run();
+    ManualDrag(window, pressedAt).Run(pointer);
 }
 
 QPoint SkinnedWindow::CentredPosition(const QWidget* window)

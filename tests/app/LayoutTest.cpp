@@ -92,11 +92,11 @@ TEST(MainWindowLayout, StartsWithTheIntroOverTheWellAndAnEmptyPreview)
 TEST(MainWindowLayout, DragStartsFromTheBareBackgroundOnly)
 {
     ShownWindow window;
-    EXPECT_EQ(PressAndDrag(window.window.get(), QPoint(190, 310), QPoint(-40, -20)).afterwards, QPoint(-40, -20));
+    EXPECT_EQ(PressAndDrag(window.window.get(), QPoint(190, 310), QPoint(-40, -20)).moved, QPoint(-40, -20));
     for (const char* name : {"Label1_1", "lblScore", "picBoard", "Picture1", "picNext", "Image2_3", "Image3_0"}) {
         const DragOutcome drag = PressAndDrag(window.Control(QString::fromLatin1(name)), QPoint(2, 2), QPoint(7, 5));
-        EXPECT_EQ(drag.afterwards, QPoint(0, 0)) << name;
-        EXPECT_FALSE(drag.releasedInsidePress) << name;
+        EXPECT_EQ(drag.moved, QPoint(0, 0)) << name;
+        EXPECT_FALSE(drag.heldUntilRelease) << name;
     }
 }
 

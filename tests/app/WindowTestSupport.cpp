@@ -57,9 +57,12 @@ DragOutcome PressAndDrag(QWidget* pressed, QPoint at, QPoint by, Qt::MouseButton
     const QPoint pressGlobal = pressed->mapToGlobal(at);
     const QPoint target = pressGlobal + by;
     bool released = false;
-    // Two steps, so the window follows a path rather than one jump.
+    DragOutcome outcome;
     QTimer::singleShot(0, window, [&] {
         MoveMouse(window, pressGlobal + by / 2, Qt::LeftButton);
+        outcome.heldUntilRelease = released;
+    });
+    QTimer::singleShot(30, window, [&] {
         MoveMouse(window, target, Qt::LeftButton);
         ReleaseLeft(window, target);
         released = true;
@@ -70,9 +73,8 @@ DragOutcome PressAndDrag(QWidget* pressed, QPoint at, QPoint by, Qt::MouseButton
 
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(pressGlobal), button, held, Qt::NoModifier);
     QApplication::sendEvent(pressed, &press);
-    DragOutcome outcome{window->pos() - start, {}, released};
-    QTest::qWait(20);
-    outcome.afterwards = window->pos() - start;
+    QTest::qWait(60);
+    outcome.moved = window->pos() - start;
     return outcome;
 }
 

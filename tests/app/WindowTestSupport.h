@@ -39,14 +39,13 @@ struct ShownWindow {
 };
 
 // A press on `pressed` at `at` (its own coordinates) with `button`, while
-// `held` are the buttons down after it. From inside whatever the press starts,
-// the pointer then moves by `by` with the left button held and the left
-// button is let go there; a watchdog lets go after a second should a move
-// start a drag without the press. Says how far the top-level window moved.
+// `held` are the buttons down after it; then a move by half of `by` with the
+// left button held and, while that move's handler may still run, a move by
+// all of `by` and the release of the left button there. A watchdog lets go
+// after a second should a drag start from a later move.
 struct DragOutcome {
-    QPoint whenPressReturned;          // displacement when the press's handler returned
-    QPoint afterwards;                 // ...and once the moves and the release were delivered in any case
-    bool releasedInsidePress = false;  // the release came while the press's handler still ran
+    QPoint moved;                   // the top-level window's displacement once all was delivered
+    bool heldUntilRelease = false;  // the first move's handler returned only after the release
 };
 DragOutcome PressAndDrag(QWidget* pressed, QPoint at, QPoint by, Qt::MouseButton button = Qt::LeftButton,
                          Qt::MouseButtons held = Qt::LeftButton);

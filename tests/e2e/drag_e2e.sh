@@ -19,13 +19,13 @@ start_traced_game "$SOURCE_GAME"
 
 # Presses the left button at $1,$2, moves the pointer by $3,$4 in twenty steps
 # over three seconds and lets go. HELD_PRESENTS counts the wells presented
-# from a moment after the press (time for the press to arrive) to the release.
+# from a moment after the first step (time for it to arrive) to the release.
 drag() {
   local x=$1 y=$2 dx=$3 dy=$4 steps=20 before
-  xdotool mousemove "$x" "$y" mousedown 1
+  xdotool mousemove "$x" "$y" mousedown 1 mousemove $((x + dx / steps)) $((y + dy / steps))
   sleep 0.3
   before=$(presents)
-  for ((i = 1; i <= steps; i++)); do
+  for ((i = 2; i <= steps; i++)); do
     xdotool mousemove $((x + dx * i / steps)) $((y + dy * i / steps))
     sleep 0.135
   done
