@@ -10,6 +10,7 @@ PACKAGES=(
   libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
+  openbox weston xwayland qt6-wayland
   dpkg-dev file
   # Validators for the installed files and the Debian package (tests/install, .ci/run).
   appstream desktop-file-utils lintian man-db

@@ -31,6 +31,7 @@ void Program::Start()
     // outside ASCII reads back on every platform.
     m_window.Game().State().Options = brixel::LoadSettings(SettingsFilePath().toStdU16String());
     m_window.Form_Load();
+    m_highScores.Window().SetOwner(&m_window);
     m_highScores.LoadAtStartup();
     // Looking for a sound device can take a tenth of a second where there is
     // none; do it once the window is on the screen rather than before.
@@ -41,6 +42,7 @@ void Program::OpenOptions()
 {
     if (!m_options) {
         m_options = std::make_unique<frmOptions>(m_window.Game().State().Options, SettingsFilePath());
+        m_options->SetOwner(&m_window);
     }
     m_options->Open(&m_window);
 }

@@ -5,8 +5,9 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/SingleInstance.h"
+#include "app/PlatformChoice.h"
 #include "app/Program.h"
+#include "app/SingleInstance.h"
 
 namespace {
 
@@ -39,7 +40,17 @@ private:
 
 int main(int argc, char* argv[])
 {
+    // Qt reads its platform from the environment while the application is
+    // made; afterwards the variable goes again, so a browser the game starts
+    // makes its own choice.
+    const std::string platform = ChoosePlatform(SessionEnvironment::FromProcess());
+    if (!platform.empty()) {
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
+    }
     QApplication app(argc, argv);
+    if (!platform.empty()) {
+        qunsetenv("QT_QPA_PLATFORM");
+    }
     // The application name stays Qt's default, the executable's name: the
     // single-instance lock relies on it to recognise a dead owner.
     QIcon icon(QStringLiteral(":/images/icon256.png"));

@@ -58,65 +58,129 @@ void SkinnedWindow::paintEvent(QPaintEvent*)
     painter.drawPixmap(0, 0, m_background);
 }
 
+void SkinnedWindow::mousePressEvent(QMouseEvent* event)
+{
+    // Only a fresh press of the left button alone can start a move, and only
+    // once: a move reporting the left button without such a press (its release
+    // went elsewhere) drags nothing.
+    if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton) {
+        m_dragFrom = event->globalPosition().toPoint();
+    } else {
+        m_dragFrom.reset();
+    }
+}
+
 void SkinnedWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    if (event->buttons() == Qt::LeftButton) {
-        DragForm(this);
+    if (m_dragFrom && event->buttons() == Qt::LeftButton) {
+        const QPoint pressedAt = *m_dragFrom;
+        m_dragFrom.reset();
+        DragForm(this, pressedAt, event->globalPosition().toPoint());
     }
+}
+
+void SkinnedWindow::mouseReleaseEvent(QMouseEvent*)
+{
+    m_dragFrom.reset();
+}
+
+void SkinnedWindow::SetOwner(QWidget* owner)
+{
+    if (owner == nullptr) {
+        return;
+    }
+    // Both native windows must exist before one can name the other.
+    winId();
+    owner->window()->winId();
+    windowHandle()->setTransientParent(owner->window()->windowHandle());
 }
 
 namespace {
 
-// Follows the mouse until the left button is let go: the fallback for
-// platforms without a move loop of their own (no window manager, offscreen).
+// Follows the mouse until the left button is let go. The window grabs the
+// mouse, so it keeps the pointer when a fast move outruns it, and a window
+// manager cannot take the release away. Like a platform's modal move loop it
+// runs its own event loop: whatever waits for the press's handler (a running
+// game) holds until the release, and keys and other clicks made meanwhile are
+// dropped rather than saved up for afterwards.
 class ManualDrag : public QObject {
 public:
-    ManualDrag(QWidget* window) : m_window(window), m_grab(QCursor::pos() - window->pos()) {}
+    ManualDrag(QWidget* window, QPoint pressedAt) : m_window(window), m_grab(pressedAt - window->pos()) {}
 
-    void Run()
+    void Run(QPoint pointer)
     {
+        m_window->move(pointer - m_grab);
         m_window->grabMouse();
-        m_window->installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
         m_loop.exec();
+        QCoreApplication::instance()->removeEventFilter(this);
         if (m_window) {
-            m_window->removeEventFilter(this);
             m_window->releaseMouse();
         }
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseMove) {
+        // Qt hands input to the native window first and then to a widget;
+        // taking it at the widget leaves Qt's own bookkeeping of the buttons intact.
+        if (!watched->isWidgetType()) {
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::MouseMove: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            m_window->move(mouse->globalPosition().toPoint() - m_grab);
+            if (m_window) {
+                m_window->move(mouse->globalPosition().toPoint() - m_grab);
+            }
             if (!(mouse->buttons() & Qt::LeftButton)) {
-                m_loop.quit();
+                m_loop.quit();  // the release went elsewhere
             }
             return true;
         }
-        if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::Hide) {
-            m_loop.quit();
-            return event->type() == QEvent::MouseButtonRelease;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                m_loop.quit();
+            }
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        case QEvent::Hide:
+            if (watched == m_window) {
+                m_loop.quit();
+            }
+            return false;
+        default:
+            return false;
         }
-        return false;
     }
 
 private:
     QPointer<QWidget> m_window;
-    QPoint m_grab;
+    QPoint m_grab;  // the pressed point relative to the window's top-left corner
     QEventLoop m_loop;
 };
 
+// A native Wayland window cannot place itself; only the compositor can move it.
+bool PlatformPlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace
 
-void SkinnedWindow::DragForm(QWidget* window)
+void SkinnedWindow::DragForm(QWidget* window, QPoint pressedAt, QPoint pointer)
 {
     QWindow* handle = window->windowHandle();
-    if (handle != nullptr && handle->startSystemMove()) {
+    if (!PlatformPlacesWindows() && handle != nullptr && handle->startSystemMove()) {
         return;
     }
-    ManualDrag(window).Run();
+    ManualDrag(window, pressedAt).Run(pointer);
 }
 
 QPoint SkinnedWindow::CentredPosition(const QWidget* window)

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <optional>
+
 #include <QFont>
 #include <QPixmap>
 #include <QWidget>
 
 class QLabel;
 
-// A borderless window of fixed size whose surface is a picture. Dragging the
-// bare surface with the left button alone moves it. Where the picture is
-// smaller than the window, the rest is black like the pictures' rims.
+// A borderless window of fixed size whose surface is a picture. Moving the
+// mouse after a press of the left button alone on the bare surface drags it
+// until the button is let go. Where the picture is smaller than the window,
+// the rest is black like the pictures' rims.
 class SkinnedWindow : public QWidget {
     Q_OBJECT
 public:
@@ -16,9 +19,17 @@ public:
 
     void SetBackground(const QPixmap& picture);
 
-    // Moves a window with the mouse until the button is released; returns when
-    // the move is over. Uses the platform's own move where it has one.
-    static void DragForm(QWidget* window);
+    // Moves a window with the mouse until the left button is released, keeping
+    // the point that was under the pointer at `pressedAt` under the pointer,
+    // now at `pointer` (both in screen coordinates); returns when the move is
+    // over, so whatever waits for the handler that called it (a running game)
+    // holds for the whole move. Where windows cannot place themselves (native
+    // Wayland) the compositor moves the window instead and this returns at once.
+    static void DragForm(QWidget* window, QPoint pressedAt, QPoint pointer);
+
+    // Makes the window a transient child of `owner`: the desktop keeps it above
+    // its owner and, where windows cannot place themselves, puts it near it.
+    void SetOwner(QWidget* owner);
 
     // Left edge and top edge that centre a window of `size` on its screen.
     static QPoint CentredPosition(const QWidget* window);
@@ -35,10 +46,15 @@ protected:
                      Qt::Alignment alignment = Qt::AlignLeft);
 
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QPixmap m_background;
+    // Screen point of a fresh left press on the bare surface, from the press
+    // until the first move drags the window or the button is let go.
+    std::optional<QPoint> m_dragFrom;
 };
 
 // Opens a web address in the user's browser; returns whether one was started.

@@ -119,40 +119,14 @@ TEST(MainWindowLayout, StartsWithTheIntroOverTheWellAndAnEmptyPreview)
     }
 }
 
-// Counts the mouse moves that reach the window itself and keeps them from
-// starting a real drag.
-class WindowMoves : public QObject {
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseMove) {
-            ++count;
-            return true;
-        }
-        return false;
-    }
-};
-
-int MovesReachingWindow(ShownWindow& window, QWidget* pressed, QPoint at)
-{
-    WindowMoves moves;
-    window->installEventFilter(&moves);
-    QTest::mousePress(pressed, Qt::LeftButton, {}, at);
-    QTest::mouseMove(pressed, at + QPoint(3, 2));
-    QTest::mouseRelease(pressed, Qt::LeftButton, {}, at + QPoint(3, 2));
-    window->removeEventFilter(&moves);
-    return moves.count;
-}
-
 TEST(MainWindowLayout, DragStartsFromTheBareBackgroundOnly)
 {
     ShownWindow window;
-    EXPECT_GT(MovesReachingWindow(window, window.window.get(), QPoint(190, 310)), 0);
+    EXPECT_EQ(PressAndDrag(window.window.get(), QPoint(190, 310), QPoint(-40, -20)).moved, QPoint(-40, -20));
     for (const char* name : {"Label1_1", "lblScore", "picBoard", "Picture1", "picNext", "Image2_3", "Image3_0"}) {
-        EXPECT_EQ(MovesReachingWindow(window, window.Control(QString::fromLatin1(name)), QPoint(2, 2)), 0) << name;
+        const DragOutcome drag = PressAndDrag(window.Control(QString::fromLatin1(name)), QPoint(2, 2), QPoint(7, 5));
+        EXPECT_EQ(drag.moved, QPoint(0, 0)) << name;
+        EXPECT_FALSE(drag.heldUntilRelease) << name;
     }
 }
 

@@ -38,6 +38,23 @@ struct ShownWindow {
     std::unique_ptr<frmBrixel> window;
 };
 
+// A press on `pressed` at `at` (its own coordinates) with `button`, while
+// `held` are the buttons down after it; then a move by half of `by` with the
+// left button held and, while that move's handler may still run, a move by
+// all of `by` and the release of the left button there. A watchdog lets go
+// after a second should a drag start from a later move.
+struct DragOutcome {
+    QPoint moved;                   // the top-level window's displacement once all was delivered
+    bool heldUntilRelease = false;  // the first move's handler returned only after the release
+};
+DragOutcome PressAndDrag(QWidget* pressed, QPoint at, QPoint by, Qt::MouseButton button = Qt::LeftButton,
+                         Qt::MouseButtons held = Qt::LeftButton);
+
+// A mouse move over the whole screen to `global` with `buttons` down, and a
+// release of the left button there, sent to `window`.
+void MoveMouse(QWidget* window, QPoint global, Qt::MouseButtons buttons);
+void ReleaseLeft(QWidget* window, QPoint global);
+
 // Every piece the game draws is of type 1..7.
 double ChanceFor(int pieceType);
 

@@ -1,0 +1,64 @@
+# Shared by the end-to-end scripts that run the program on a real desktop
+# rather than a bare X screen. Source after e2e_lib.sh.
+
+# Starts openbox, a window manager that moves windows through
+# _NET_WM_MOVERESIZE like the big desktops, on $DISPLAY; returns once it has
+# taken over the screen.
+start_openbox() {
+  command -v openbox >/dev/null 2>&1 || { echo "SKIP: openbox is not installed"; exit 77; }
+  command -v xprop >/dev/null 2>&1 || { echo "SKIP: xprop is not installed"; exit 77; }
+  HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  PIDS+=($!)
+  wait_for 100 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+}
+
+# Starts the program copied into a folder of our own (it keeps scores.lst
+# beside itself), with its options and data there too and a trace of every
+# presented well in $WORK/trace.log; sets PID, WX and WY.
+start_traced_game() {
+  mkdir -p "$WORK/game" "$WORK/config" "$WORK/data"
+  cp "$1" "$WORK/game/fallox"
+  XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" FALLOX_TRACE=1 "$WORK/game/fallox" 2>"$WORK/trace.log" &
+  PID=$!
+  PIDS+=("$PID")
+  wait_for 100 has_main_window "$PID" || fail "the main window did not appear"
+  eval "$(xdotool getwindowgeometry --shell "$(main_window "$PID")")"
+  WX=$X
+  WY=$Y
+}
+
+# Wells presented so far.
+presents() { grep -c ' present ' "$WORK/trace.log"; }
+
+# Top-left corner of window $1 on the screen, as "X Y".
+position_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$X $Y"; }
+
+# The visible window of the program called $1, other than the main window.
+other_window() {
+  for w in $(xdotool search --onlyvisible --pid "$PID" --name "$1" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    if [ "$WIDTH" != 336 ] || [ "$HEIGHT" != 328 ]; then echo "$w"; return 0; fi
+  done
+  return 1
+}
+
+# Starts weston with its headless backend as a 1024x768 Wayland session on a
+# socket of our own; with "xwayland" as $1 it offers XWayland too, and
+# XWAYLAND_DISPLAY names its X display. Sets WAYLAND_SOCKET_NAME.
+start_weston() {
+  command -v weston >/dev/null 2>&1 || { echo "SKIP: weston is not installed"; exit 77; }
+  local extra=()
+  if [ "${1:-}" = xwayland ]; then
+    command -v Xwayland >/dev/null 2>&1 || { echo "SKIP: Xwayland is not installed"; exit 77; }
+    extra=(--xwayland)
+  fi
+  WAYLAND_SOCKET_NAME="fallox-wl-$$"
+  weston --backend=headless-backend.so --use-pixman "${extra[@]}" --socket="$WAYLAND_SOCKET_NAME" \
+    --width=1024 --height=768 --idle-time=0 >"$WORK/weston.log" 2>&1 &
+  PIDS+=($!)
+  wait_for 100 test -S "$XDG_RUNTIME_DIR/$WAYLAND_SOCKET_NAME" || fail "weston did not start: $(tail -n5 "$WORK/weston.log")"
+  if [ "${1:-}" = xwayland ]; then
+    wait_for 100 grep -q 'xserver listening on display' "$WORK/weston.log" || fail "weston offered no XWayland"
+    XWAYLAND_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log" | head -n1)
+  fi
+}

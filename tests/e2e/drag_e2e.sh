@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# End-to-end check of dragging the three skinned windows on a virtual X
+# screen, under a window manager (openbox, the default) or on the bare screen
+# ("bare" as the second argument): a drag moves a window by the pointer's
+# path, the window stays where it was let go while the pointer moves on, the
+# next click acts, and a running game does not step while the button is held.
+# The other windows open below and beside the main window. Exits 77 (skipped)
+# when the X tools or openbox are missing.
+set -uo pipefail
+
+SOURCE_GAME=${1:?usage: drag_e2e.sh path/to/fallox [openbox|bare]}
+DESKTOP=${2:-openbox}
+source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/desktop_lib.sh"
+
+[ "$DESKTOP" = bare ] || start_openbox
+start_traced_game "$SOURCE_GAME"
+[ "$WX $WY" = "344 220" ] || fail "on the $DESKTOP screen the main window is at $WX,$WY, not centred at 344,220"
+
+# Presses the left button at $1,$2, moves the pointer by $3,$4 in twenty steps
+# over three seconds and lets go. HELD_PRESENTS counts the wells presented
+# from a moment after the first step (time for it to arrive) to the release.
+drag() {
+  local x=$1 y=$2 dx=$3 dy=$4 steps=20 before
+  xdotool mousemove "$x" "$y" mousedown 1 mousemove $((x + dx / steps)) $((y + dy / steps))
+  sleep 0.3
+  before=$(presents)
+  for ((i = 2; i <= steps; i++)); do
+    xdotool mousemove $((x + dx * i / steps)) $((y + dy * i / steps))
+    sleep 0.135
+  done
+  HELD_PRESENTS=$(($(presents) - before))
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+# Checks that window $1, dragged from $2,$3 (window-relative) by (-40,-20),
+# moved by that much and stays there while the pointer wanders off, and that
+# no well was presented during the drag. $4 names the window in messages.
+drag_and_check() {
+  local win=$1 name=$4 x y
+  read -r x y <<<"$(position_of "$win")"
+  drag $((x + $2)) $((y + $3)) -40 -20
+  [ "$(position_of "$win")" = "$((x - 40)) $((y - 20))" ] ||
+    fail "the $name moved from $x,$y to $(position_of "$win") by a drag of (-40,-20)"
+  [ "$HELD_PRESENTS" = 0 ] || fail "the game presented $HELD_PRESENTS wells during a drag of the $name"
+  for ((i = 0; i < 10; i++)); do
+    xdotool mousemove_relative -- 7 5
+    sleep 0.05
+  done
+  sleep 0.3
+  [ "$(position_of "$win")" = "$((x - 40)) $((y - 20))" ] ||
+    fail "after the release the $name followed the pointer to $(position_of "$win")"
+  NX=$((x - 40))
+  NY=$((y - 20))
+}
+
+# A running game: "Neues spiel", then a moment for the first steps.
+xdotool mousemove $((WX + 213)) $((WY + 38)) click 1
+sleep 1.2
+[ "$(presents)" -gt 1 ] || fail "the game presented no well after its start"
+
+MAIN=$(main_window "$PID")
+drag_and_check "$MAIN" 190 310 "main window"
+before=$(presents)
+sleep 1.2
+[ "$(presents)" -gt "$before" ] || fail "the game did not go on after the drag"
+
+# The next click acts: "High-Score" opens the high-score window.
+xdotool mousemove $((NX + 213)) $((NY + 54)) click 1
+wait_for 30 other_window '^High Scores$' || fail "the click on High-Score after the drag opened nothing"
+SCORES=$(other_window '^High Scores$')
+[ "$(position_of "$SCORES")" = "$NX $((NY + 328))" ] ||
+  fail "the high scores opened at $(position_of "$SCORES"), not below the main window at $NX,$NY"
+drag_and_check "$SCORES" 320 200 "high-score window"
+xdotool mousemove $((NX + 160)) $((NY + 178)) click 1
+wait_for 30 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." ||
+  fail "the click on OK after dragging the high-score window did not close it"
+
+# The options window, beside the main window (back in the middle: closing the
+# high scores activated it).
+read -r WX WY <<<"$(position_of "$MAIN")"
+xdotool mousemove $((WX + 213)) $((WY + 70)) click 1
+wait_for 30 other_window '^Brixel32 Options$' || fail "the options window did not open"
+OPTIONS=$(other_window '^Brixel32 Options$')
+[ "$(position_of "$OPTIONS")" = "$((WX + 336)) $WY" ] ||
+  fail "the options opened at $(position_of "$OPTIONS"), not beside the main window at $WX,$WY"
+drag_and_check "$OPTIONS" 160 320 "options window"
+xdotool mousemove $((NX + 95)) $((NY + 251)) click 1
+wait_for 30 bash -c "! xdotool search --onlyvisible --name '^Brixel32 Options$' | grep -q ." ||
+  fail "the click on Abbrechen after dragging the options window did not close it"
+echo "PASS"
