@@ -6,7 +6,7 @@
 
 #include <QTimer>
 
-#include "engine/GameHost.h"
+#include "core/GameHost.h"
 
 class frmBrixel;
 

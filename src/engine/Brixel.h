@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/GameHost.h"
-#include "engine/GameState.h"
+#include "core/GameHost.h"
+#include "core/GameState.h"
 
 namespace brixel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace brixel {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace brixel {
 

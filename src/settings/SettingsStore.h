@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace brixel {
 

@@ -6,7 +6,7 @@
 #include <QSize>
 #include <QString>
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 #include "media/SkinnedWindow.h"
 
 class QCheckBox;

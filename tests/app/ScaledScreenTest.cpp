@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
-#include "engine/GameState.h"
+#include "core/GameState.h"
 #include "highscores/frmHighScore.h"
 #include "media/PictureButton.h"
 #include "settings/frmOptions.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/GameHost.h"
+#include "core/GameHost.h"
 
 namespace brixel::test {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace brixel::test {
 

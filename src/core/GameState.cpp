@@ -1,4 +1,4 @@
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace brixel {
 
