@@ -2,7 +2,7 @@
 // nothing, so only the game's own work is counted.
 #include <benchmark/benchmark.h>
 
-#include "engine/Brixel.h"
+#include "engine/Game.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ private:
 void BM_GravityStep(benchmark::State& state)
 {
     SilentHost host;
-    Brixel game(host);
+    Game game(host);
     GameState& s = game.State();
     s.SurfacesTaken = true;
     for (auto _ : state) {
@@ -66,7 +66,7 @@ BENCHMARK(BM_GravityStep);
 void BM_LateralMove(benchmark::State& state)
 {
     SilentHost host;
-    Brixel game(host);
+    Game game(host);
     GameState& s = game.State();
     s.SurfacesTaken = true;
     s.PieceType = 6;
@@ -88,7 +88,7 @@ BENCHMARK(BM_LateralMove);
 void BM_ClearFourRows(benchmark::State& state)
 {
     SilentHost host;
-    Brixel game(host);
+    Game game(host);
     GameState& s = game.State();
     s.SurfacesTaken = true;
     s.Dropping = true;  // no waits, as during a hard drop
@@ -114,7 +114,7 @@ BENCHMARK(BM_ClearFourRows);
 void BM_PlayGameTurns(benchmark::State& state)
 {
     SilentHost host;
-    Brixel game(host);
+    Game game(host);
     std::uint64_t turns = 0;
     for (auto _ : state) {
         const std::uint64_t before = host.presents;

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/frmBrixel.h"
+#include "app/MainWindow.h"
 #include "pieces/PieceMover.h"
 
 namespace {
@@ -17,7 +17,7 @@ using namespace brixel;
 struct WindowWithPiece {
     WindowWithPiece()
     {
-        window.Form_Load();
+        window.ShowCentred();
         (void)QTest::qWaitForWindowExposed(&window);
         GameState& s = window.Game().State();
         s.SurfacesTaken = true;
@@ -29,7 +29,7 @@ struct WindowWithPiece {
         PlaceNewPiece(s);
         window.Game().DrawBoard();
     }
-    frmBrixel window;
+    MainWindow window;
 };
 
 // One iteration is a move left and a move back: two DrawBoard calls, each
@@ -37,7 +37,7 @@ struct WindowWithPiece {
 void BM_DrawBoardAfterMove(benchmark::State& state)
 {
     WindowWithPiece w;
-    Brixel& game = w.window.Game();
+    Game& game = w.window.Game();
     for (auto _ : state) {
         game.MoveLeft();
         game.MoveRight();
@@ -51,7 +51,7 @@ BENCHMARK(BM_DrawBoardAfterMove);
 void BM_DrawBoardUnchanged(benchmark::State& state)
 {
     WindowWithPiece w;
-    Brixel& game = w.window.Game();
+    Game& game = w.window.Game();
     game.State().LastBoard = game.State().Board;
     for (auto _ : state) {
         game.DrawBoard();

@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-// picBoard2: the well's back buffer, an off-screen image that keeps its
+// The well's back buffer, an off-screen image that keeps its
 // pixels between paints, so only the cells that changed are painted again.
 // A one-pixel margin surrounds the 160 x 288 well: the tile of cell
 // (column, row) lies at (16 * (column - 1) + 1, 16 * (row - 1) + 1).

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "app/Trace.h"
-#include "engine/Brixel.h"
+#include "engine/Game.h"
 
 int GameKeyCode(const QKeyEvent& event)
 {

@@ -2,11 +2,11 @@
 
 #include <QTimer>
 
-#include "highscores/frmHighScore.h"
+#include "highscores/HighScoreWindow.h"
 #include "media/SoundResources.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsFilePath.h"
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 
 namespace {
 constexpr int OpenSpeakerDelayMs = 300;
@@ -30,7 +30,7 @@ void Program::Start()
     // Converted from UTF-16 like the dialog's save path, so a folder name
     // outside ASCII reads back on every platform.
     m_window.Game().State().Options = brixel::LoadSettings(SettingsFilePath().toStdU16String());
-    m_window.Form_Load();
+    m_window.ShowCentred();
     m_highScores.Window().SetOwner(&m_window);
     m_highScores.LoadAtStartup();
     // Looking for a sound device can take a tenth of a second where there is
@@ -41,7 +41,7 @@ void Program::Start()
 void Program::OpenOptions()
 {
     if (!m_options) {
-        m_options = std::make_unique<frmOptions>(m_window.Game().State().Options, SettingsFilePath());
+        m_options = std::make_unique<OptionsDialog>(m_window.Game().State().Options, SettingsFilePath());
         m_options->SetOwner(&m_window);
     }
     m_options->Open(&m_window);

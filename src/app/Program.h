@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "app/frmBrixel.h"
+#include "app/MainWindow.h"
 #include "highscores/HighScoreService.h"
 
-class frmOptions;
+class OptionsDialog;
 
 // The whole program once it is allowed to run: the main window, the
 // high-score window and its file, the options dialog (made at its first
@@ -19,13 +19,13 @@ public:
     // table, and open the speaker once the window is up.
     void Start();
 
-    frmBrixel& MainWindow() { return m_window; }
+    MainWindow& Window() { return m_window; }
 
 private:
     void OpenOptions();
     void CloseOtherWindows();
 
-    frmBrixel m_window;
+    MainWindow m_window;
     HighScoreService m_highScores;
-    std::unique_ptr<frmOptions> m_options;
+    std::unique_ptr<OptionsDialog> m_options;
 };

@@ -5,9 +5,9 @@
 #include <QCoreApplication>
 #include <QTime>
 
-#include "app/frmBrixel.h"
+#include "app/MainWindow.h"
 
-QtGameHost::QtGameHost(frmBrixel& window) : m_window(window)
+QtGameHost::QtGameHost(MainWindow& window) : m_window(window)
 {
     m_wakeUp.setSingleShot(true);
     // A coarse timer may fire up to 5% late; the game's steps should not drift.

@@ -8,7 +8,7 @@
 
 #include "core/GameHost.h"
 
-class frmBrixel;
+class MainWindow;
 
 // The game's view of the world, made of Qt: the clock of the day, Qt's event
 // queue, a seeded random generator, and the main window's well, labels,
@@ -16,7 +16,7 @@ class frmBrixel;
 // owners set; left empty, the game plays silently and keeps no scores.
 class QtGameHost : public brixel::GameHost {
 public:
-    explicit QtGameHost(frmBrixel& window);
+    explicit QtGameHost(MainWindow& window);
 
     // Plays effect 101..107 to its end.
     std::function<void(int)> onPlaySound;
@@ -46,7 +46,7 @@ public:
     void CheckHighScore(std::int32_t score) override;
 
 private:
-    frmBrixel& m_window;
+    MainWindow& m_window;
     QTimer m_wakeUp;  // ends a sleep for events when the wait's time is up
     std::mt19937 m_generator;
     std::function<double()> m_randomSource;

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-// picBoard: the visible well. The window's background already draws its
+// The visible well. The window's background already draws its
 // two-pixel sunken border; this widget shows inside it whatever the back
 // buffer held at the last presentation, and nothing before the first one,
 // so the background's empty gray well shows through until a game starts.

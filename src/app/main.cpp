@@ -69,8 +69,8 @@ int main(int argc, char* argv[])
     }
 
     Program program;
-    frmBrixel& window = program.MainWindow();
-    QObject::connect(&window, &frmBrixel::ProgramEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    MainWindow& window = program.Window();
+    QObject::connect(&window, &MainWindow::ProgramEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     FirstPaintProbe probe;
     if (qEnvironmentVariableIsSet("FALLOX_QUIT_AFTER_FIRST_PAINT")) {
         window.installEventFilter(&probe);

@@ -10,7 +10,7 @@
 #include <QWidget>
 
 #include "highscores/ScoreFile.h"
-#include "highscores/frmHighScore.h"
+#include "highscores/HighScoreWindow.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ QString FromUtf8(std::string_view text)
 HighScoreService::HighScoreService() : HighScoreService(DefaultScoresFile()) {}
 
 HighScoreService::HighScoreService(std::filesystem::path scoresFile)
-    : m_window(std::make_unique<frmHighScore>()),
+    : m_window(std::make_unique<HighScoreWindow>()),
       m_entry(std::move(scoresFile),
               [this](std::string_view prompt, std::string_view title) { return AskName(prompt, title); },
               [this](const brixel::HighScoreTable& table) { m_window->ShowHighScores(table); })

@@ -9,7 +9,7 @@
 #include "highscores/NameEntry.h"
 
 class QWidget;
-class frmHighScore;
+class HighScoreWindow;
 
 // The high scores as the main window uses them: the table and "scores.lst",
 // the name entry at the end of a game and the high-score window.
@@ -40,7 +40,7 @@ public:
     // returns.
     void ShowFromButton(const QWidget* mainWindow);
 
-    frmHighScore& Window() { return *m_window; }
+    HighScoreWindow& Window() { return *m_window; }
     const brixel::HighScoreTable& Table() const { return m_entry.Table(); }
     const std::filesystem::path& ScoresFile() const { return m_entry.ScoresFile(); }
 
@@ -48,7 +48,7 @@ private:
     std::string AskName(std::string_view prompt, std::string_view title);
     void WarnIfNotSaved(const brixel::NameEntryOutcome& outcome);
 
-    std::unique_ptr<frmHighScore> m_window;
+    std::unique_ptr<HighScoreWindow> m_window;
     brixel::NameEntry m_entry;
     bool m_saveFailureShown = false;  // the player already knows the file cannot be written
 };

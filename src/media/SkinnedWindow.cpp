@@ -75,7 +75,7 @@ void SkinnedWindow::mouseMoveEvent(QMouseEvent* event)
     if (m_dragFrom && event->buttons() == Qt::LeftButton) {
         const QPoint pressedAt = *m_dragFrom;
         m_dragFrom.reset();
-        DragForm(this, pressedAt, event->globalPosition().toPoint());
+        DragWindow(this, pressedAt, event->globalPosition().toPoint());
     }
 }
 
@@ -174,7 +174,7 @@ bool PlatformPlacesWindows()
 
 }  // namespace
 
-void SkinnedWindow::DragForm(QWidget* window, QPoint pressedAt, QPoint pointer)
+void SkinnedWindow::DragWindow(QWidget* window, QPoint pressedAt, QPoint pointer)
 {
     QWindow* handle = window->windowHandle();
     if (!PlatformPlacesWindows() && handle != nullptr && handle->startSystemMove()) {

@@ -25,7 +25,7 @@ public:
     // over, so whatever waits for the handler that called it (a running game)
     // holds for the whole move. Where windows cannot place themselves (native
     // Wayland) the compositor moves the window instead and this returns at once.
-    static void DragForm(QWidget* window, QPoint pressedAt, QPoint pointer);
+    static void DragWindow(QWidget* window, QPoint pressedAt, QPoint pointer);
 
     // Makes the window a transient child of `owner`: the desktop keeps it above
     // its owner and, where windows cannot place themselves, puts it near it.

@@ -180,9 +180,9 @@ TEST(GameInWindow, MinimisingLetsTheGameRunAndRestoringHoldsIt)
 
 // Runs the program's event loop the way main() does, with `script` started
 // from it; returns exec()'s result, or -1 when the loop had to be stopped.
-int RunEventLoop(frmBrixel& window, const std::function<void()>& script)
+int RunEventLoop(MainWindow& window, const std::function<void()>& script)
 {
-    QObject::connect(&window, &frmBrixel::ProgramEnded, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&window, &MainWindow::ProgramEnded, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     QTimer::singleShot(0, &window, script);
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [&] {
@@ -196,7 +196,7 @@ int RunEventLoop(frmBrixel& window, const std::function<void()>& script)
 TEST(ProgramEnd, ExitButtonDuringAGameEndsTheGameAndTheEventLoop)
 {
     ShownWindow window;
-    QSignalSpy ended(window.window.get(), &frmBrixel::ProgramEnded);
+    QSignalSpy ended(window.window.get(), &MainWindow::ProgramEnded);
     bool gameReturned = false;
     const int result = RunEventLoop(*window, [&] {
         QTimer::singleShot(50, [&] { window.Click("Image3_1"); });
@@ -214,7 +214,7 @@ TEST(ProgramEnd, ExitButtonDuringAGameEndsTheGameAndTheEventLoop)
 TEST(ProgramEnd, ExitDuringAPauseOfANestedGameEndsEverything)
 {
     ShownWindow window;
-    QSignalSpy ended(window.window.get(), &frmBrixel::ProgramEnded);
+    QSignalSpy ended(window.window.get(), &MainWindow::ProgramEnded);
     int gamesReturned = 0;
     int highScoreChecks = 0;
     window->Host().onCheckHighScore = [&](std::int32_t) { ++highScoreChecks; };

@@ -40,7 +40,7 @@ TEST(GameKeyCode, MapsTheSixKeysWhateverTheModifiers)
 
 // A game that is running with no falling piece reacts to P alone: a clean
 // way to see whether a key reached the game.
-void PretendGameRunning(frmBrixel& window)
+void PretendGameRunning(MainWindow& window)
 {
     auto& state = window.Game().State();
     state.GameRunning = brixel::True16;

@@ -31,7 +31,7 @@ protected:
         QFile::remove(SettingsFilePath());
     }
 
-    frmBrixel& Main() { return program->MainWindow(); }
+    MainWindow& Main() { return program->Window(); }
     brixel::GameState& State() { return Main().Game().State(); }
 
     static void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 6)); }

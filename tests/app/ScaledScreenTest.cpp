@@ -21,9 +21,9 @@
 
 #include "WindowTestSupport.h"
 #include "core/GameState.h"
-#include "highscores/frmHighScore.h"
+#include "highscores/HighScoreWindow.h"
 #include "media/PictureButton.h"
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 
 namespace fallox::test {
 namespace {
@@ -150,7 +150,7 @@ TEST(ScaledScreen, WindowsRunAtTheScaleAskedFor)
     const qreal asked = qgetenv("QT_SCALE_FACTOR").toDouble();
     ShownWindow window;
     EXPECT_DOUBLE_EQ(window->devicePixelRatioF(), asked);
-    EXPECT_EQ(window->size(), frmBrixel::ClientSize);
+    EXPECT_EQ(window->size(), MainWindow::ClientSize);
 }
 
 TEST(ScaledScreen, MainWindowShowsEveryPictureUnblurred)
@@ -198,7 +198,7 @@ TEST(ScaledScreen, OptionsAndHighScoresShowEveryPictureUnblurred)
 {
     QTemporaryDir dir;
     brixel::Settings settings;
-    frmOptions options(settings, dir.filePath(QStringLiteral("Brixel32.ini")));
+    OptionsDialog options(settings, dir.filePath(QStringLiteral("Brixel32.ini")));
     ExpectPicturesShown(options, {
                                      {"images/options_background.png", {14, 12}, {14, 12, 142, 32}},
                                      {"skin/OK.bmp", {48, 200}, Whole(95, 23)},
@@ -207,7 +207,7 @@ TEST(ScaledScreen, OptionsAndHighScoresShowEveryPictureUnblurred)
     options.findChild<PictureButton*>(QStringLiteral("Image1(1)"))->ShowPressed();
     ExpectPicturesShown(options, {{"skin/REVERSE.bmp", {48, 240}, Whole(95, 23)}});
 
-    frmHighScore scores;
+    HighScoreWindow scores;
     ExpectPicturesShown(scores, {
                                     {"skin/FM.bmp", {0, 194}, {0, 194, 334, 23}},
                                     {"skin/OK.bmp", {120, 168}, Whole(95, 23)},
@@ -221,8 +221,8 @@ TEST(ScaledScreen, EveryPictureButtonIsAsLargeAsEachOfItsPictures)
     ShownWindow main;
     QTemporaryDir dir;
     brixel::Settings settings;
-    frmOptions options(settings, dir.filePath(QStringLiteral("Brixel32.ini")));
-    frmHighScore scores;
+    OptionsDialog options(settings, dir.filePath(QStringLiteral("Brixel32.ini")));
+    HighScoreWindow scores;
     int buttons = 0;
     for (QWidget* window : {static_cast<QWidget*>(main.window.get()), static_cast<QWidget*>(&options),
                             static_cast<QWidget*>(&scores)}) {

@@ -11,9 +11,9 @@
 
 namespace fallox::test {
 
-ShownWindow::ShownWindow() : window(std::make_unique<frmBrixel>())
+ShownWindow::ShownWindow() : window(std::make_unique<MainWindow>())
 {
-    window->Form_Load();
+    window->ShowCentred();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }
 

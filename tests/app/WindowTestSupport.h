@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "app/frmBrixel.h"
+#include "app/MainWindow.h"
 
 class PictureButton;
 
@@ -18,8 +18,8 @@ struct ShownWindow {
     ShownWindow();
     ~ShownWindow();
 
-    frmBrixel& operator*() { return *window; }
-    frmBrixel* operator->() { return window.get(); }
+    MainWindow& operator*() { return *window; }
+    MainWindow* operator->() { return window.get(); }
 
     template <typename T = QWidget>
     T* Control(const QString& name) const
@@ -35,7 +35,7 @@ struct ShownWindow {
     QImage Screen() const;
     QRgb PixelAt(QPoint windowPoint) const { return Screen().pixel(windowPoint); }
 
-    std::unique_ptr<frmBrixel> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // A press on `pressed` at `at` (its own coordinates) with `button`, while

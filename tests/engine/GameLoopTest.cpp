@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GameLoop, DownAndNewGameInOneBatchStartTheNewGameWithoutADrop)
 {
     QueueSame(7, 6);
-    host.At(T0 + 0.25, [this] { game.FormKeyDown(KeyDown); });
+    host.At(T0 + 0.25, [this] { game.KeyPressed(KeyDown); });
     host.At(T0 + 0.25, [this] { game.NewGame(); });
     ExitAt(0.6);
     game.NewGame();
@@ -184,8 +184,8 @@ TEST_F(GameLoop, FourRowLandingThatRaisesTheLevelSoundsLandingRowsThenLevel)
         // dropped into the gap completes the tenth.
         test::FillRowsFromBottom(s().Board, {"1234.56712", "1234.56712", "1234.56712", "1234.56712"});
         s().Lines = 9;
-        game.FormKeyDown(KeyUp);
-        game.FormKeyDown(KeyDown);
+        game.KeyPressed(KeyUp);
+        game.KeyPressed(KeyDown);
     });
     ExitAt(0.7);
     game.NewGame();
@@ -268,7 +268,7 @@ TEST_F(GameLoop, OptionsAndRestoreHoldARunningGameOnly)
 TEST_F(GameLoop, WaitOverMidnightEndsAtMidnight)
 {
     test::FakeHost lateHost(86399.8);
-    Brixel lateGame(lateHost);
+    Game lateGame(lateHost);
     lateHost.QueueRandom({TypeDraw(7), TypeDraw(7), TypeDraw(7)});
     std::vector<Moment> seen;
     lateHost.OnPresent = [&] { seen.push_back({lateHost.Now(), lateGame.State().PieceRow}); };
@@ -426,7 +426,7 @@ TEST_F(GameLoop, PreFillOnlyTouchesTheBottomNineRows)
         constexpr int Games = 300;
         for (int i = 0; i < Games; ++i) {
             test::FakeHost h(T0, 1000u + static_cast<unsigned>(i));
-            Brixel g(h);
+            Game g(h);
             g.State().Options.FillLines = true;
             g.State().Options.StartingLevel = level;
             int presentsInNewGame = 0;

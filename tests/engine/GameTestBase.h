@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "engine/Brixel.h"
+#include "engine/Game.h"
 #include "support/FakeHost.h"
 
 namespace brixel::test {
@@ -30,11 +30,11 @@ protected:
     }
     void QueueSame(int type, int count) { QueuePieces(std::vector<int>(static_cast<std::size_t>(count), type)); }
 
-    void Key(double at, int code) { host.At(T0 + at, [this, code] { game.FormKeyDown(code); }); }
+    void Key(double at, int code) { host.At(T0 + at, [this, code] { game.KeyPressed(code); }); }
     void ExitAt(double at) { host.At(T0 + at, [this] { game.RequestExit(); }); }
 
     FakeHost host{T0};
-    Brixel game;
+    Game game;
 };
 
 }  // namespace brixel::test

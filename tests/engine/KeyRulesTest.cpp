@@ -38,7 +38,7 @@ TEST_P(KeysIgnored, SteeringKeysDoNothing)
     s().NewPiece = b.newPiece;
     for (int key : std::initializer_list<int>{KeyLeft, KeyRight, KeyUp, KeyClear, KeyDown, 65, 0}) {
         const GameState before = s();
-        game.FormKeyDown(key);
+        game.KeyPressed(key);
         EXPECT_EQ(s(), before) << b.why << ", key " << key;
     }
 }
@@ -50,54 +50,54 @@ INSTANTIATE_TEST_SUITE_P(States, KeysIgnored,
 
 TEST_F(KeyRules, SteeringKeysMoveTheFallingPiece)
 {
-    game.FormKeyDown(KeyLeft);
+    game.KeyPressed(KeyLeft);
     EXPECT_EQ(s().PieceCol, 4);
-    game.FormKeyDown(KeyRight);
-    game.FormKeyDown(KeyRight);
+    game.KeyPressed(KeyRight);
+    game.KeyPressed(KeyRight);
     EXPECT_EQ(s().PieceCol, 6);
-    game.FormKeyDown(KeyUp);
+    game.KeyPressed(KeyUp);
     EXPECT_EQ(s().PieceState, 2);
-    game.FormKeyDown(KeyClear);
+    game.KeyPressed(KeyClear);
     EXPECT_EQ(s().PieceState, 3);
     EXPECT_EQ(test::CheckWell(s(), true), "");
 }
 
 TEST_F(KeyRules, DownStartsAHardDropFromTheRowOfTheFirstPress)
 {
-    game.FormKeyDown(KeyDown);
+    game.KeyPressed(KeyDown);
     EXPECT_TRUE(s().Dropping);
     EXPECT_EQ(s().DropStartRow, 9);
     s().PieceRow = 12;
-    game.FormKeyDown(KeyDown);
+    game.KeyPressed(KeyDown);
     EXPECT_EQ(s().DropStartRow, 9);
 }
 
 TEST_F(KeyRules, PPausesOnlyASteerablePieceAndResumesOnlyAPausedGame)
 {
-    game.FormKeyDown(KeyP);
+    game.KeyPressed(KeyP);
     EXPECT_TRUE(s().Paused);
-    game.FormKeyDown(KeyP);
+    game.KeyPressed(KeyP);
     EXPECT_FALSE(s().Paused);
 
     s().NewPiece = true;
-    game.FormKeyDown(KeyP);
+    game.KeyPressed(KeyP);
     EXPECT_FALSE(s().Paused) << "between a landing and the next piece P does nothing";
 
     s().NewPiece = false;
     game.TogglePause();
-    game.FormKeyDown(KeyP);
+    game.KeyPressed(KeyP);
     EXPECT_FALSE(s().Paused) << "P resumes a game paused by the button";
 
     s().GameRunning = False16;
     game.TogglePause();
-    game.FormKeyDown(KeyP);
+    game.KeyPressed(KeyP);
     EXPECT_TRUE(s().Paused) << "without a game P does not resume";
 }
 
 TEST_F(KeyRules, EveryMoveRepaintsExactlyItsOwnChange)
 {
     host.paints.clear();
-    game.FormKeyDown(KeyLeft);
+    game.KeyPressed(KeyLeft);
     // The T in state 1 at (5,9) moving left: (3,9) and (4,8) entered, (6,9) and (5,8) left.
     std::vector<test::FakeHost::Paint> expected{{3, 9, 6}, {4, 8, 6}, {5, 8, 0}, {6, 9, 0}};
     std::sort(host.paints.begin(), host.paints.end(), [](auto a, auto b) {
@@ -111,7 +111,7 @@ TEST_F(KeyRules, EveryMoveRepaintsExactlyItsOwnChange)
     test::PutPiece(s(), 6, 1, 2, 9);
     host.paints.clear();
     const int presents = host.presents;
-    game.FormKeyDown(KeyLeft);
+    game.KeyPressed(KeyLeft);
     EXPECT_TRUE(host.paints.empty());
     EXPECT_EQ(host.presents, presents + 1);
 }
@@ -119,7 +119,7 @@ TEST_F(KeyRules, EveryMoveRepaintsExactlyItsOwnChange)
 TEST(DrawBoard, DoesNothingBeforeTheFirstGame)
 {
     test::FakeHost host;
-    Brixel game(host);
+    Game game(host);
     game.State().Board(3, 3) = 4;
     game.DrawBoard();
     game.RefreshWell();
@@ -130,7 +130,7 @@ TEST(DrawBoard, DoesNothingBeforeTheFirstGame)
 TEST(DrawBoard, NeverPaintsAValueThatHasNoTile)
 {
     test::FakeHost host;
-    Brixel game(host);
+    Game game(host);
     game.State().SurfacesTaken = true;
     game.State().Board(1, 1) = 9;
     game.State().Board(2, 1) = -1;
@@ -154,7 +154,7 @@ TEST(DropStep, SoundsFollowTheSettingAndTheHardDrop)
     };
     for (const Case& c : cases) {
         test::FakeHost host;
-        Brixel game(host);
+        Game game(host);
         game.State().Options.PlaySounds = c.sounds;
         game.State().Dropping = c.dropping;
         test::PutPiece(game.State(), 7, 1, 5, c.row + 1);

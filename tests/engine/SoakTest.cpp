@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "engine/Brixel.h"
+#include "engine/Game.h"
 #include "pieces/PieceMover.h"
 #include "support/FakeHost.h"
 #include "support/WellBuilder.h"
@@ -110,7 +110,7 @@ private:
             if (key == KeyDown && !m_game.State().NewPiece && !m_game.State().Paused) {
                 m_downPressed = true;
             }
-            m_game.FormKeyDown(key);
+            m_game.KeyPressed(key);
         });
     }
 
@@ -200,7 +200,7 @@ private:
     }
 
     test::FakeHost m_host;
-    Brixel m_game;
+    Game m_game;
     std::mt19937 m_keys;
     bool m_pending = false;
     bool m_downPressed = false;

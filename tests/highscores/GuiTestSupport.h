@@ -13,7 +13,7 @@
 #include <functional>
 #include <ostream>
 
-#include "highscores/frmHighScore.h"
+#include "highscores/HighScoreWindow.h"
 #include "media/PictureButton.h"
 
 inline void PrintTo(const QPoint& p, std::ostream* out) { *out << "(" << p.x() << ", " << p.y() << ")"; }
@@ -83,24 +83,24 @@ private:
 };
 
 // The five rows as the player reads them: "1. Anna 3000".
-inline QStringList RowTexts(const frmHighScore& window)
+inline QStringList RowTexts(const HighScoreWindow& window)
 {
     QStringList rows;
     for (int i = 1; i <= HighScoreCount; ++i) {
-        rows << window.Label1(i - 1)->text() + " " + window.lblName(i)->text() + " " + window.lblScore(i)->text();
+        rows << window.RankLabel(i - 1)->text() + " " + window.NameLabel(i)->text() + " " + window.ScoreLabel(i)->text();
     }
     return rows;
 }
 
 // Notes what the window shows and where, then presses "OK".
-inline std::function<void(frmHighScore*)> LookAndClose(QStringList& rows, QPoint* where = nullptr)
+inline std::function<void(HighScoreWindow*)> LookAndClose(QStringList& rows, QPoint* where = nullptr)
 {
-    return [&rows, where](frmHighScore* window) {
+    return [&rows, where](HighScoreWindow* window) {
         rows = RowTexts(*window);
         if (where != nullptr) {
             *where = window->pos();
         }
-        QTest::mouseClick(window->Image2(), Qt::LeftButton);
+        QTest::mouseClick(window->OkButton(), Qt::LeftButton);
     };
 }
 

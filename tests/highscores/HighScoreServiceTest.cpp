@@ -70,7 +70,7 @@ TEST_F(HighScoreServiceTest, AsksInTheGamesWordsAndShowsTheNewEntryAtItsPlace)
                 << Button(dialog, QDialogButtonBox::Cancel)->text();
             TypeAndConfirm("Anna")(dialog);
         })
-        .Then<frmHighScore>(LookAndClose(rows));
+        .Then<HighScoreWindow>(LookAndClose(rows));
 
     EXPECT_EQ(service.CheckHighScore(3000), (NameEntryOutcome{2, true}));
     EXPECT_TRUE(player.Done());
@@ -103,7 +103,7 @@ TEST_F(HighScoreServiceTest, NamesReachTheFileAndComeBackAfterARestart)
         HighScoreService service(file);
         QStringList rows;
         ModalPlayer player;
-        player.Then<QInputDialog>(c.answer).Then<frmHighScore>(LookAndClose(rows));
+        player.Then<QInputDialog>(c.answer).Then<HighScoreWindow>(LookAndClose(rows));
         service.CheckHighScore(6000);
 
         EXPECT_EQ(rows.value(0), "1. " + c.shown + " 6000");
@@ -124,10 +124,10 @@ TEST_F(HighScoreServiceTest, TheWindowOpensCentredThenWhereItWasAndBelowTheMainW
     QPoint firstAt, secondAt, buttonAt;
     QStringList rows;
     ModalPlayer player;
-    player.Then<QInputDialog>(TypeAndConfirm("Eins")).Then<frmHighScore>(LookAndClose(rows, &firstAt));
+    player.Then<QInputDialog>(TypeAndConfirm("Eins")).Then<HighScoreWindow>(LookAndClose(rows, &firstAt));
     service.CheckHighScore(10);
     service.Window().move(40, 30);
-    player.Then<QInputDialog>(TypeAndConfirm("Zwei")).Then<frmHighScore>(LookAndClose(rows, &secondAt));
+    player.Then<QInputDialog>(TypeAndConfirm("Zwei")).Then<HighScoreWindow>(LookAndClose(rows, &secondAt));
     service.CheckHighScore(20);
     EXPECT_EQ(firstAt, centred);
     EXPECT_EQ(secondAt, QPoint(40, 30));
@@ -138,7 +138,7 @@ TEST_F(HighScoreServiceTest, TheWindowOpensCentredThenWhereItWasAndBelowTheMainW
     mainWindow.setGeometry(100, 50, 335, 329);
     mainWindow.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
-    player.Then<frmHighScore>(LookAndClose(rows, &buttonAt));
+    player.Then<HighScoreWindow>(LookAndClose(rows, &buttonAt));
     service.ShowFromButton(&mainWindow);
     EXPECT_TRUE(player.Done());
     EXPECT_EQ(buttonAt, QPoint(100, 50 + 329));
@@ -154,7 +154,7 @@ TEST_F(HighScoreServiceTest, AFailedSaveWarnsOnceAndKeepsTheEntries)
     QStringList rows;
     ModalPlayer player;
     player.Then<QInputDialog>(TypeAndConfirm("Erster"))
-        .Then<frmHighScore>(LookAndClose(rows))
+        .Then<HighScoreWindow>(LookAndClose(rows))
         .Then<QMessageBox>([&](QMessageBox* box) {
             warning = box->icon() == QMessageBox::Warning ? box->text() : "not a warning";
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
@@ -166,7 +166,7 @@ TEST_F(HighScoreServiceTest, AFailedSaveWarnsOnceAndKeepsTheEntries)
     EXPECT_TRUE(warning.contains("missing")) << warning.toStdString();
 
     // The next game keeps the first entry and does not repeat the warning.
-    player.Then<QInputDialog>(TypeAndConfirm("Zweiter")).Then<frmHighScore>(LookAndClose(rows));
+    player.Then<QInputDialog>(TypeAndConfirm("Zweiter")).Then<HighScoreWindow>(LookAndClose(rows));
     EXPECT_EQ(service.CheckHighScore(50), (NameEntryOutcome{2, false}));
     EXPECT_TRUE(player.Unexpected().isEmpty()) << player.Unexpected().join(", ").toStdString();
     EXPECT_EQ(rows.mid(0, 3), QStringList({"1. Erster 100", "2. Zweiter 50", "3. None 0"}));

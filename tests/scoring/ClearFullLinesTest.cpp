@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "engine/Brixel.h"
+#include "engine/Game.h"
 #include "scoring/LineScoring.h"
 #include "support/FakeHost.h"
 #include "support/WellBuilder.h"
@@ -31,7 +31,7 @@ protected:
     }
 
     test::FakeHost host;
-    Brixel game;
+    Game game;
 };
 
 const std::string Full = "1234567123";

@@ -1,4 +1,4 @@
-#include "highscores/frmHighScore.h"
+#include "highscores/HighScoreWindow.h"
 
 #include <QEventLoop>
 #include <QFont>
@@ -12,9 +12,9 @@
 namespace {
 
 constexpr QSize WindowSize(334, 217);  // the "FM" picture is two rows taller; they stay outside
-constexpr QPoint TitlePos(104, 8);     // Image3, the "High Score" lettering
-constexpr QPoint IconPos(24, 80);      // Image1
-constexpr QPoint ButtonPos(120, 168);  // Image2
+constexpr QPoint TitlePos(104, 8);     // the "High Score" lettering
+constexpr QPoint IconPos(24, 80);
+constexpr QPoint ButtonPos(120, 168);
 
 constexpr int FirstRowTop = 48;  // pixels from the top to row 1
 constexpr int RowPitch = 24;     // pixels from one row to the next
@@ -36,7 +36,7 @@ int RowTop(int row)  // row 0..4 from the top
 
 }  // namespace
 
-frmHighScore::frmHighScore(QWidget* parent)
+HighScoreWindow::HighScoreWindow(QWidget* parent)
     : SkinnedWindow(QStringLiteral("High Scores"), WindowSize, parent)
 {
     // While the window is up the rest of the program takes no input, so the
@@ -45,38 +45,38 @@ frmHighScore::frmHighScore(QWidget* parent)
 
     const QPixmap icon = DesignPicture(QStringLiteral("icon"), devicePixelRatioF());
     setWindowIcon(QIcon(icon));
-    m_image3 = AddPicture(DesignPicture(QStringLiteral("highscore_title"), devicePixelRatioF()), TitlePos);
-    m_image1 = AddPicture(icon, IconPos);
+    m_title = AddPicture(DesignPicture(QStringLiteral("highscore_title"), devicePixelRatioF()), TitlePos);
+    m_icon = AddPicture(icon, IconPos);
 
     for (int row = 0; row < brixel::HighScoreCount; ++row) {
         const int top = RowTop(row);
-        m_label1[row] = AddText({RankLeft, top, RankWidth, RowHeight}, Qt::AlignLeft);
-        m_label1[row]->setText(QStringLiteral("%1.").arg(row + 1));
-        m_lblName[row] = AddText({NameLeft, top, NameWidth, RowHeight}, Qt::AlignLeft);
-        m_lblScore[row] = AddText({ScoreLeft, top, ScoreWidth, RowHeight}, Qt::AlignRight);
+        m_rankLabels[row] = AddText({RankLeft, top, RankWidth, RowHeight}, Qt::AlignLeft);
+        m_rankLabels[row]->setText(QStringLiteral("%1.").arg(row + 1));
+        m_nameLabels[row] = AddText({NameLeft, top, NameWidth, RowHeight}, Qt::AlignLeft);
+        m_scoreLabels[row] = AddText({ScoreLeft, top, ScoreWidth, RowHeight}, Qt::AlignRight);
     }
 
-    m_image2 = new PictureButton(QPixmap(), QPixmap(), this);
-    m_image2->move(ButtonPos);
-    connect(m_image2, &PictureButton::MouseUp, this, &frmHighScore::Image2_MouseUp);
+    m_okButton = new PictureButton(QPixmap(), QPixmap(), this);
+    m_okButton->move(ButtonPos);
+    connect(m_okButton, &PictureButton::MouseUp, this, &HighScoreWindow::onOkReleased);
 
-    Form_Load();
+    ApplySkin();
 }
 
-void frmHighScore::Form_Load()
+void HighScoreWindow::ApplySkin()
 {
     const qreal ratio = devicePixelRatioF();
-    m_image2->SetPictures(SkinPicture(QStringLiteral("OK"), ratio), SkinPicture(QStringLiteral("Reverse"), ratio));
+    m_okButton->SetPictures(SkinPicture(QStringLiteral("OK"), ratio), SkinPicture(QStringLiteral("Reverse"), ratio));
     SetBackground(SkinPicture(QStringLiteral("FM"), ratio));
     move(CentredPosition(this));
 }
 
-void frmHighScore::Image2_MouseUp()
+void HighScoreWindow::onOkReleased()
 {
     hide();
 }
 
-QLabel* frmHighScore::AddPicture(const QPixmap& picture, QPoint topLeft)
+QLabel* HighScoreWindow::AddPicture(const QPixmap& picture, QPoint topLeft)
 {
     auto* label = new QLabel(this);
     label->setPixmap(picture);
@@ -86,36 +86,36 @@ QLabel* frmHighScore::AddPicture(const QPixmap& picture, QPoint topLeft)
     return label;
 }
 
-QLabel* frmHighScore::AddText(const QRect& box, Qt::Alignment alignment)
+QLabel* HighScoreWindow::AddText(const QRect& box, Qt::Alignment alignment)
 {
     return AddLabel(QString(), box, DesignFont(RowFontPixels, QFont::Bold), RowColour, alignment);
 }
 
-QLabel* frmHighScore::Label1(int k) const
+QLabel* HighScoreWindow::RankLabel(int k) const
 {
-    return m_label1.at(static_cast<std::size_t>(k));
+    return m_rankLabels.at(static_cast<std::size_t>(k));
 }
 
-QLabel* frmHighScore::lblName(int i) const
+QLabel* HighScoreWindow::NameLabel(int i) const
 {
-    return m_lblName.at(static_cast<std::size_t>(i - 1));
+    return m_nameLabels.at(static_cast<std::size_t>(i - 1));
 }
 
-QLabel* frmHighScore::lblScore(int i) const
+QLabel* HighScoreWindow::ScoreLabel(int i) const
 {
-    return m_lblScore.at(static_cast<std::size_t>(i - 1));
+    return m_scoreLabels.at(static_cast<std::size_t>(i - 1));
 }
 
-void frmHighScore::FillRows(const brixel::HighScoreTable& table)
+void HighScoreWindow::FillRows(const brixel::HighScoreTable& table)
 {
     for (int place = 1; place <= brixel::HighScoreCount; ++place) {
         const std::string& name = table.HighNames(place);
-        lblName(place)->setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        lblScore(place)->setText(QString::fromStdString(brixel::ScoreText(table.HighScores(place))));
+        NameLabel(place)->setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        ScoreLabel(place)->setText(QString::fromStdString(brixel::ScoreText(table.HighScores(place))));
     }
 }
 
-void frmHighScore::ShowHighScores(const brixel::HighScoreTable& table)
+void HighScoreWindow::ShowHighScores(const brixel::HighScoreTable& table)
 {
     FillRows(table);
     show();
@@ -124,13 +124,13 @@ void frmHighScore::ShowHighScores(const brixel::HighScoreTable& table)
     // Each caller waits in its own loop, so a second showing from inside the
     // first one also returns when the window goes.
     QEventLoop loop;
-    connect(this, &frmHighScore::Hidden, &loop, &QEventLoop::quit);
+    connect(this, &HighScoreWindow::Hidden, &loop, &QEventLoop::quit);
     if (isVisible()) {
         loop.exec(QEventLoop::DialogExec);
     }
 }
 
-void frmHighScore::hideEvent(QHideEvent* event)
+void HighScoreWindow::hideEvent(QHideEvent* event)
 {
     SkinnedWindow::hideEvent(event);
     // A spontaneous hide is the platform minimising the window; it is still open.

@@ -1,4 +1,4 @@
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +109,7 @@ protected:
     QTemporaryDir m_dir;
     QWidget m_main;
     Settings m_settings;
-    frmOptions m_dialog{m_settings, IniPath()};
+    OptionsDialog m_dialog{m_settings, IniPath()};
 };
 
 TEST_F(OptionsDialogTest, ControlsSitWhereTheDesignPutsThem)
@@ -172,7 +172,7 @@ TEST_F(OptionsDialogTest, LevelBoxStartsWithTheLevelReadBackAndOkKeepsIt)
         {std::nullopt, "0"}, {0.0, "0"}, {7.0, "7"}, {4.5, "4.5"}, {9.0, "9"}};
     for (const auto& [level, shown] : cases) {
         Settings settings{level, true, false, std::nullopt};
-        frmOptions dialog(settings, IniPath());
+        OptionsDialog dialog(settings, IniPath());
         dialog.Open(&m_main);
         auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("txtStartingLevel"));
         ASSERT_NE(box, nullptr);
@@ -358,4 +358,4 @@ TEST_F(OptionsDialogTest, LinkOpensTheHomePageOnALeftClickOnly)
 }  // namespace
 }  // namespace brixel
 
-#include "frmOptionsTest.moc"
+#include "OptionsDialogTest.moc"

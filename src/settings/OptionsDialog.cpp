@@ -1,4 +1,4 @@
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 
 #include <optional>
 #include <string>
@@ -49,7 +49,7 @@ LocaleSeparators PlayersSeparators()
 
 }  // namespace
 
-frmOptions::frmOptions(brixel::Settings& settings, const QString& iniPath, QWidget* parent)
+OptionsDialog::OptionsDialog(brixel::Settings& settings, const QString& iniPath, QWidget* parent)
     : SkinnedWindow(QStringLiteral("Brixel32 Options"), InnerSize, parent),
       m_settings(settings),
       m_iniPath(iniPath.toStdU16String())
@@ -58,60 +58,61 @@ frmOptions::frmOptions(brixel::Settings& settings, const QString& iniPath, QWidg
     CreateControls();
 }
 
-void frmOptions::CreateControls()
+void OptionsDialog::CreateControls()
 {
     // The box starts with the level in force, so that confirming the dialog
     // after a restart keeps the level read back from the file; "0" while
     // none was ever set. It is written as the level label shows a number.
     const std::optional<double> level = m_settings.StartingLevel;
-    txtStartingLevel = new QLineEdit(level ? QString::fromStdString(brixel::LevelToText(level)) : QStringLiteral("0"),
+    m_levelBox = new QLineEdit(level ? QString::fromStdString(brixel::LevelToText(level)) : QStringLiteral("0"),
                                      this);
-    txtStartingLevel->setObjectName(QStringLiteral("txtStartingLevel"));
-    txtStartingLevel->setGeometry(LevelBoxRect);
-    txtStartingLevel->setFont(DesignFont(StandardPixels));
-    txtStartingLevel->setTextMargins(0, 0, 0, 0);
-    txtStartingLevel->installEventFilter(this);
+    m_levelBox->setObjectName(QStringLiteral("txtStartingLevel"));
+    m_levelBox->setGeometry(LevelBoxRect);
+    m_levelBox->setFont(DesignFont(StandardPixels));
+    m_levelBox->setTextMargins(0, 0, 0, 0);
+    m_levelBox->installEventFilter(this);
 
     CreateRowLabel(0, QStringLiteral("Start  Level (0 - 9):"), 64);
     CreateRowLabel(1, QStringLiteral("Steine beim Start:"), 104);
-    chkFillLines = CreateCheckBox(QStringLiteral("chkFillLines"), 104);
+    m_fillLinesBox = CreateCheckBox(QStringLiteral("chkFillLines"), 104);
     CreateRowLabel(2, QStringLiteral("Sound:"), 136);
-    chkPlaySounds = CreateCheckBox(QStringLiteral("chkPlaySounds"), 136);
+    m_soundBox = CreateCheckBox(QStringLiteral("chkPlaySounds"), 136);
     CreateRowLabel(3, QStringLiteral("Intro ausblenden"), 168);
-    chkSkipIntro = CreateCheckBox(QStringLiteral("chkSkipIntro"), 168);
+    m_hideIntroBox = CreateCheckBox(QStringLiteral("chkSkipIntro"), 168);
 
     const qreal ratio = devicePixelRatioF();
     const QPixmap pressed = SkinPicture(QStringLiteral("Reverse"), ratio);
-    Image1[0] = new PictureButton(SkinPicture(QStringLiteral("OK"), ratio), pressed, this);
-    Image1[1] = new PictureButton(SkinPicture(QStringLiteral("Abbrechen"), ratio), pressed, this);
+    m_buttons[0] = new PictureButton(SkinPicture(QStringLiteral("OK"), ratio), pressed, this);
+    m_buttons[1] = new PictureButton(SkinPicture(QStringLiteral("Abbrechen"), ratio), pressed, this);
     for (int index = 0; index < 2; ++index) {
-        Image1[index]->setObjectName(QStringLiteral("Image1(%1)").arg(index));
-        Image1[index]->move(ButtonLeft, 200 + 40 * index);
-        connect(Image1[index], &PictureButton::MouseUp, this, [this, index] { Image1_MouseUp(index); });
+        const auto button = static_cast<DialogButton>(index);
+        m_buttons[index]->setObjectName(QStringLiteral("Image1(%1)").arg(index));
+        m_buttons[index]->move(ButtonLeft, 200 + 40 * index);
+        connect(m_buttons[index], &PictureButton::MouseUp, this, [this, button] { onButtonReleased(button); });
     }
 
     QFont linkFont = DesignFont(LinkPixels, QFont::Bold);
     linkFont.setUnderline(true);
-    Label2 = AddLabel(QString::fromUtf8(HomepageText), QRect(QPoint(LabelLeft, 280), LinkSize), linkFont, LinkColour);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setCursor(Qt::PointingHandCursor);
-    Label2->installEventFilter(this);
+    m_link = AddLabel(QString::fromUtf8(HomepageText), QRect(QPoint(LabelLeft, 280), LinkSize), linkFont, LinkColour);
+    m_link->setObjectName(QStringLiteral("Label2"));
+    m_link->setCursor(Qt::PointingHandCursor);
+    m_link->installEventFilter(this);
 
     // Only the level box and the three check boxes take the focus, in this order.
-    setTabOrder(txtStartingLevel, chkFillLines);
-    setTabOrder(chkFillLines, chkPlaySounds);
-    setTabOrder(chkPlaySounds, chkSkipIntro);
+    setTabOrder(m_levelBox, m_fillLinesBox);
+    setTabOrder(m_fillLinesBox, m_soundBox);
+    setTabOrder(m_soundBox, m_hideIntroBox);
 }
 
-QLabel* frmOptions::CreateRowLabel(int index, const QString& text, int top)
+QLabel* OptionsDialog::CreateRowLabel(int index, const QString& text, int top)
 {
     QLabel* label = AddLabel(text, QRect(QPoint(LabelLeft, top), RowLabelSize), DesignFont(StandardPixels), Qt::white);
     label->setObjectName(QStringLiteral("Label1(%1)").arg(index));
-    Label1[index] = label;
+    m_rowLabels[index] = label;
     return label;
 }
 
-QCheckBox* frmOptions::CreateCheckBox(const QString& name, int top)
+QCheckBox* OptionsDialog::CreateCheckBox(const QString& name, int top)
 {
     auto* box = new QCheckBox(this);
     box->setObjectName(name);
@@ -131,30 +132,30 @@ QCheckBox* frmOptions::CreateCheckBox(const QString& name, int top)
     return box;
 }
 
-void frmOptions::Open(QWidget* mainWindow)
+void OptionsDialog::Open(QWidget* mainWindow)
 {
     if (!m_placed && mainWindow != nullptr) {
         const QRect main = mainWindow->frameGeometry();
         move(main.x() + main.width(), main.y());
         m_placed = true;
     }
-    chkFillLines->setChecked(m_settings.FillLines.value_or(false));
-    chkPlaySounds->setChecked(m_settings.PlaySounds.value_or(false));
-    chkSkipIntro->setChecked(m_settings.HideSplash.value_or(false));
+    m_fillLinesBox->setChecked(m_settings.FillLines.value_or(false));
+    m_soundBox->setChecked(m_settings.PlaySounds.value_or(false));
+    m_hideIntroBox->setChecked(m_settings.HideSplash.value_or(false));
     show();
     raise();
     activateWindow();
 }
 
-bool frmOptions::eventFilter(QObject* watched, QEvent* event)
+bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtStartingLevel) {
+    if (watched == m_levelBox) {
         if (event->type() == QEvent::FocusOut) {
             // Only a move to another control counts: switching to another
             // window or opening a context menu leaves the player's text alone.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                txtStartingLevel_LostFocus();
+                onLevelBoxLostFocus();
             }
         }
         return false;
@@ -166,9 +167,9 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event)
         return true;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched == Label2 && mouse->button() == Qt::LeftButton &&
-            Label2->rect().contains(mouse->position().toPoint())) {
-            Label2_Click();
+        if (watched == m_link && mouse->button() == Qt::LeftButton &&
+            m_link->rect().contains(mouse->position().toPoint())) {
+            onLinkClicked();
         }
         return true;
     }
@@ -177,7 +178,7 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void frmOptions::txtStartingLevel_LostFocus()
+void OptionsDialog::onLevelBoxLostFocus()
 {
     if (m_checkingLevel || m_hiding) {
         return;
@@ -187,15 +188,15 @@ void frmOptions::txtStartingLevel_LostFocus()
     }
 }
 
-bool frmOptions::LevelTextPasses() const
+bool OptionsDialog::LevelTextPasses() const
 {
     const LocaleSeparators separators = PlayersSeparators();
-    return brixel::CheckLevelText(txtStartingLevel->text().toStdString(), separators.decimalPoint,
+    return brixel::CheckLevelText(m_levelBox->text().toStdString(), separators.decimalPoint,
                                   separators.groupSeparator)
         .has_value();
 }
 
-void frmOptions::RefuseLevel()
+void OptionsDialog::RefuseLevel()
 {
     // The message box takes the focus from the level box itself; that must
     // not start a second check while this one waits for the player.
@@ -206,14 +207,14 @@ void frmOptions::RefuseLevel()
     // Not every window manager hands the activation back when the message
     // closes; the player goes on typing here.
     activateWindow();
-    txtStartingLevel->setText(
+    m_levelBox->setText(
         QString::fromStdString(brixel::LevelToText(m_settings.StartingLevel, PlayersSeparators().decimalPoint)));
     m_checkingLevel = false;
 }
 
-void frmOptions::Image1_MouseUp(int Index)
+void OptionsDialog::onButtonReleased(DialogButton button)
 {
-    if (Index == 0) {
+    if (button == DialogButton::Ok) {
         ConfirmOptions();
         return;
     }
@@ -221,7 +222,7 @@ void frmOptions::Image1_MouseUp(int Index)
     emit Cancelled();
 }
 
-void frmOptions::ConfirmOptions()
+void OptionsDialog::ConfirmOptions()
 {
     if (m_checkingLevel) {
         return;
@@ -231,15 +232,15 @@ void frmOptions::ConfirmOptions()
     // outside 0..9 could reach the game. The level itself is read with a
     // point as the only decimal separator: where the comma is the decimal
     // separator "4,5" passes the check and starts at level 4.
-    const double level = brixel::ParseLeadingNumber(txtStartingLevel->text().toStdString());
+    const double level = brixel::ParseLeadingNumber(m_levelBox->text().toStdString());
     if (!LevelTextPasses() || level < brixel::LowestStartingLevel || level > brixel::HighestStartingLevel) {
         RefuseLevel();
         return;
     }
     m_settings.StartingLevel = level;
-    m_settings.FillLines = chkFillLines->isChecked();
-    m_settings.PlaySounds = chkPlaySounds->isChecked();
-    m_settings.HideSplash = chkSkipIntro->isChecked();
+    m_settings.FillLines = m_fillLinesBox->isChecked();
+    m_settings.PlaySounds = m_soundBox->isChecked();
+    m_settings.HideSplash = m_hideIntroBox->isChecked();
     // A file that cannot be written is not the player's problem: the new
     // options still hold for this run.
     brixel::SaveSettings(m_settings, m_iniPath);
@@ -247,14 +248,14 @@ void frmOptions::ConfirmOptions()
     emit Confirmed();
 }
 
-void frmOptions::HideDialog()
+void OptionsDialog::HideDialog()
 {
     m_hiding = true;
     hide();
     m_hiding = false;
 }
 
-void frmOptions::Label2_Click()
+void OptionsDialog::onLinkClicked()
 {
     OpenWebPage(QString::fromUtf8(HomepageUrl));
 }

@@ -1,4 +1,4 @@
-#include "app/frmBrixel.h"
+#include "app/MainWindow.h"
 
 #include <algorithm>
 
@@ -32,60 +32,61 @@ const char* const MenuCaptions[MenuButtons] = {"Neues spiel", "High-Score", "Opt
 
 }  // namespace
 
-frmBrixel::frmBrixel(QWidget* parent)
-    : SkinnedWindow(QStringLiteral("Fallox"), ClientSize, parent), m_host(*this), m_brixel(m_host)
+MainWindow::MainWindow(QWidget* parent)
+    : SkinnedWindow(QStringLiteral("Fallox"), ClientSize, parent), m_host(*this), m_game(m_host)
 {
     SetBackground(DesignPicture(QStringLiteral("background"), devicePixelRatioF()));
 
     CreateControls();
-    new KeyboardFilter(this, [this](int keyCode) { Form_KeyDown(keyCode); });
+    new KeyboardFilter(this, [this](int keyCode) { onKeyPressed(keyCode); });
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
         if (m_activation.FocusMoved(now)) {
-            Form_Activate();
+            onActivated();
         }
     });
 }
 
-frmBrixel::~frmBrixel() = default;
+MainWindow::~MainWindow() = default;
 
-void frmBrixel::CreateControls()
+void MainWindow::CreateControls()
 {
     // The well's frame is part of the background; the well and the intro
     // picture over it both show their pictures inside that frame.
-    m_picBoard2.SetScreenRatio(devicePixelRatioF());
-    picBoard = new WellView(this);
-    picBoard->setObjectName(QStringLiteral("picBoard"));
-    picBoard->setGeometry(16, 15, 164, 292);
+    m_backBuffer.SetScreenRatio(devicePixelRatioF());
+    m_well = new WellView(this);
+    m_well->setObjectName(QStringLiteral("picBoard"));
+    m_well->setGeometry(16, 15, 164, 292);
 
     // The intro covers exactly the well's drawing area, so not a pixel of
     // an old game peeks out beside it.
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(16, 15, 164, 292);
-    Picture1->setContentsMargins(WellView::Border, WellView::Border, WellView::Border, WellView::Border);
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(DesignPicture(QStringLiteral("intro"), devicePixelRatioF()));
+    m_intro = new QLabel(this);
+    m_intro->setObjectName(QStringLiteral("Picture1"));
+    m_intro->setGeometry(16, 15, 164, 292);
+    m_intro->setContentsMargins(WellView::Border, WellView::Border, WellView::Border, WellView::Border);
+    m_intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_intro->setPixmap(DesignPicture(QStringLiteral("intro"), devicePixelRatioF()));
 
     // The preview box's own frame is in the background too; the previews
     // are painted in its colour, so an empty box and a preview blend in.
-    picNext = new QLabel(this);
-    picNext->setObjectName(QStringLiteral("picNext"));
-    picNext->setGeometry(208, 128, 100, 68);
-    picNext->setContentsMargins(2, 2, 2, 2);
-    picNext->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("picNext"));
+    m_preview->setGeometry(208, 128, 100, 68);
+    m_preview->setContentsMargins(2, 2, 2, 2);
+    m_preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const QFont caption = DesignFont(11, QFont::Normal);
     const QFont counter = DesignFont(13, QFont::Bold);
     CreateLabel("Label1_0", QStringLiteral("Nächster Stein:"), QRect(208, 112, 89, 17), caption, NextCaptionCyan);
 
-    const QPixmap buttonUp = DesignPicture(QStringLiteral("button_up"), devicePixelRatioF());      // Image1(0)
-    const QPixmap buttonDown = DesignPicture(QStringLiteral("button_down"), devicePixelRatioF());  // Image1(1)
+    const QPixmap buttonUp = DesignPicture(QStringLiteral("button_up"), devicePixelRatioF());
+    const QPixmap buttonDown = DesignPicture(QStringLiteral("button_down"), devicePixelRatioF());
     for (int i = 0; i < MenuButtons; ++i) {
+        const auto button = static_cast<MenuButton>(i);
         const int top = MenuTop + MenuSpacing * i;
-        Image2[i] = CreateButton(qPrintable(QStringLiteral("Image2_%1").arg(i)), QPoint(MenuButtonLeft, top), buttonUp,
-                                 buttonDown);
-        connect(Image2[i], &PictureButton::MouseDown, this, [this, i] { Image2_MouseDown(i); });
-        connect(Image2[i], &PictureButton::MouseUp, this, [this, i] { Image2_MouseUp(i); });
+        m_menuButtons[i] = CreateButton(qPrintable(QStringLiteral("Image2_%1").arg(i)),
+                                        QPoint(MenuButtonLeft, top), buttonUp, buttonDown);
+        connect(m_menuButtons[i], &PictureButton::MouseDown, this, [this, button] { onMenuButtonPressed(button); });
+        connect(m_menuButtons[i], &PictureButton::MouseUp, this, [this, button] { onMenuButtonReleased(button); });
         CreateLabel(qPrintable(QStringLiteral("Label1_%1").arg(i + 1)), QString::fromUtf8(MenuCaptions[i]),
                     QRect(MenuCaptionLeft, top, 89, 17), caption, CaptionWhite);
     }
@@ -93,16 +94,17 @@ void frmBrixel::CreateControls()
     CreateLabel("Label2", QStringLiteral("Punkte:"), QRect(192, 224, 109, 17), caption, CounterCaptionCyan);
     CreateLabel("Label5", QStringLiteral("Lines:"), QRect(200, 256, 109, 17), caption, CounterCaptionCyan);
     CreateLabel("Label3", QStringLiteral("Level:"), QRect(200, 280, 109, 17), caption, CounterCaptionCyan);
-    lblScore = CreateLabel("lblScore", QStringLiteral("0"), QRect(240, 224, 76, 20), counter, CounterYellow);
-    lblLines = CreateLabel("lblLines", QStringLiteral("0"), QRect(240, 248, 76, 20), counter, CounterYellow);
-    lblLevel = CreateLabel("lblLevel", QStringLiteral("0"), QRect(240, 272, 76, 20), counter, CounterYellow);
+    m_scoreLabel = CreateLabel("lblScore", QStringLiteral("0"), QRect(240, 224, 76, 20), counter, CounterYellow);
+    m_linesLabel = CreateLabel("lblLines", QStringLiteral("0"), QRect(240, 248, 76, 20), counter, CounterYellow);
+    m_levelLabel = CreateLabel("lblLevel", QStringLiteral("0"), QRect(240, 272, 76, 20), counter, CounterYellow);
 
-    Image3[0] = CreateButton("Image3_0", QPoint(272, 8), SkinPicture(QStringLiteral("klein"), devicePixelRatioF()),
-                             SkinPicture(QStringLiteral("rklein"), devicePixelRatioF()));
-    Image3[1] = CreateButton("Image3_1", QPoint(304, 8), SkinPicture(QStringLiteral("exit"), devicePixelRatioF()),
-                             SkinPicture(QStringLiteral("rexit"), devicePixelRatioF()));
+    m_titleButtons[0] = CreateButton("Image3_0", QPoint(272, 8), SkinPicture(QStringLiteral("klein"), devicePixelRatioF()),
+                                     SkinPicture(QStringLiteral("rklein"), devicePixelRatioF()));
+    m_titleButtons[1] = CreateButton("Image3_1", QPoint(304, 8), SkinPicture(QStringLiteral("exit"), devicePixelRatioF()),
+                                     SkinPicture(QStringLiteral("rexit"), devicePixelRatioF()));
     for (int i = 0; i < 2; ++i) {
-        connect(Image3[i], &PictureButton::MouseUp, this, [this, i] { Image3_MouseUp(i); });
+        const auto button = static_cast<TitleButton>(i);
+        connect(m_titleButtons[i], &PictureButton::MouseUp, this, [this, button] { onTitleButtonReleased(button); });
     }
 
     // Only the bare background starts a drag: a press and move on any
@@ -112,14 +114,14 @@ void frmBrixel::CreateControls()
     }
 }
 
-QLabel* frmBrixel::CreateLabel(const char* name, const QString& text, QRect place, const QFont& font, QColor colour)
+QLabel* MainWindow::CreateLabel(const char* name, const QString& text, QRect place, const QFont& font, QColor colour)
 {
     QLabel* label = AddLabel(text, place, font, colour);
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
 
-PictureButton* frmBrixel::CreateButton(const char* name, QPoint place, const QPixmap& released, const QPixmap& pressed)
+PictureButton* MainWindow::CreateButton(const char* name, QPoint place, const QPixmap& released, const QPixmap& pressed)
 {
     auto* button = new PictureButton(released, pressed, this);
     button->setObjectName(QString::fromLatin1(name));
@@ -127,7 +129,7 @@ PictureButton* frmBrixel::CreateButton(const char* name, QPoint place, const QPi
     return button;
 }
 
-void frmBrixel::Form_Load()
+void MainWindow::ShowCentred()
 {
     move(CentredPosition(this));
     show();
@@ -136,24 +138,24 @@ void frmBrixel::Form_Load()
     activateWindow();
 }
 
-void frmBrixel::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     SkinnedWindow::showEvent(event);
     m_activation.SetMainWindow(windowHandle());
     if (!m_shownBefore) {
         m_shownBefore = true;
-        Form_Activate();  // becoming visible the first time is the first activation
+        onActivated();  // becoming visible the first time is the first activation
     }
 }
 
-void frmBrixel::Form_Activate()
+void MainWindow::onActivated()
 {
     move(CentredPosition(this));
-    m_brixel.RefreshWell();
+    m_game.RefreshWell();
     LoadTitleButtonPictures();
 }
 
-bool frmBrixel::IsGameWindow(const QWindow* window)
+bool MainWindow::IsGameWindow(const QWindow* window)
 {
     // The skinned windows are the game's own; dialogs and message boxes are not.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -162,84 +164,82 @@ bool frmBrixel::IsGameWindow(const QWindow* window)
     });
 }
 
-void frmBrixel::LoadTitleButtonPictures()
+void MainWindow::LoadTitleButtonPictures()
 {
     const qreal ratio = devicePixelRatioF();
-    Image3[0]->SetPictures(SkinPicture(QStringLiteral("klein"), ratio), SkinPicture(QStringLiteral("rklein"), ratio));
-    Image3[1]->SetPictures(SkinPicture(QStringLiteral("exit"), ratio), SkinPicture(QStringLiteral("rexit"), ratio));
+    Button(TitleButton::Minimise)->SetPictures(SkinPicture(QStringLiteral("klein"), ratio), SkinPicture(QStringLiteral("rklein"), ratio));
+    Button(TitleButton::Close)->SetPictures(SkinPicture(QStringLiteral("exit"), ratio), SkinPicture(QStringLiteral("rexit"), ratio));
 }
 
-void frmBrixel::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     SkinnedWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
-        Form_Resize();
+        onWindowStateChanged();
     }
 }
 
-void frmBrixel::Form_Resize()
+void MainWindow::onWindowStateChanged()
 {
     // Minimising lets a game run on unseen; coming back holds it, so the
     // player is not surprised by a piece already halfway down.
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        m_brixel.WindowRestored();
+        m_game.WindowRestored();
     }
 }
 
-void frmBrixel::Form_KeyDown(int keyCode)
+void MainWindow::onKeyPressed(int keyCode)
 {
-    m_brixel.FormKeyDown(keyCode);
+    m_game.KeyPressed(keyCode);
 }
 
-void frmBrixel::Image2_MouseDown(int)
+void MainWindow::onMenuButtonPressed(MenuButton)
 {
-    Picture1->hide();
+    m_intro->hide();
 }
 
-void frmBrixel::Image2_MouseUp(int Index)
+void MainWindow::onMenuButtonReleased(MenuButton button)
 {
-    switch (Index) {
-    case 0:
+    switch (button) {
+    case MenuButton::NewGame:
         RunNewGame();
         break;
-    case 1:
+    case MenuButton::HighScores:
         if (onHighScores) {
             onHighScores();
         }
         break;
-    case 2:
-        m_brixel.OptionsOpened();
+    case MenuButton::Options:
+        m_game.OptionsOpened();
         if (onOptions) {
             onOptions();
         }
         break;
-    case 3:
+    case MenuButton::Pause:
         // The button stays down for as long as its own press holds the game.
-        if (m_brixel.TogglePause()) {
-            Image2[3]->ShowPressed();
+        if (m_game.TogglePause()) {
+            Button(MenuButton::Pause)->ShowPressed();
         }
-        break;
-    default:
         break;
     }
 }
 
-void frmBrixel::Image3_MouseUp(int Index)
+void MainWindow::onTitleButtonReleased(TitleButton button)
 {
-    if (Index == 0) {
+    if (button == TitleButton::Minimise) {
         showMinimized();
     } else {
         close();
     }
 }
 
-void frmBrixel::RunNewGame()
+void MainWindow::RunNewGame()
 {
     if (m_closed) {
         return;
     }
     ++m_gamesRunning;
-    m_brixel.NewGame();
+    m_game.NewGame();
     --m_gamesRunning;
     // A close during the game waited for the last game loop to unwind.
     if (m_closed && m_gamesRunning == 0) {
@@ -247,7 +247,7 @@ void frmBrixel::RunNewGame()
     }
 }
 
-void frmBrixel::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (m_closed) {
@@ -255,7 +255,7 @@ void frmBrixel::closeEvent(QCloseEvent* event)
     }
     m_closed = true;
     // Every running game loop ends at its next check, without name entry.
-    m_brixel.RequestExit();
+    m_game.RequestExit();
     if (onCloseOtherWindows) {
         onCloseOtherWindows();
     }
@@ -264,35 +264,35 @@ void frmBrixel::closeEvent(QCloseEvent* event)
     }
 }
 
-void frmBrixel::PresentWell()
+void MainWindow::PresentWell()
 {
-    picBoard->Present(m_picBoard2.ScreenImage());
+    m_well->Present(m_backBuffer.ScreenImage());
     if (TraceEnabled()) {
         TraceLine("present", 0);
     }
 }
 
-void frmBrixel::SetCounterText(brixel::Counter counter, const QString& text)
+void MainWindow::SetCounterText(brixel::Counter counter, const QString& text)
 {
     switch (counter) {
     case brixel::Counter::Score:
-        lblScore->setText(text);
+        m_scoreLabel->setText(text);
         break;
     case brixel::Counter::Lines:
-        lblLines->setText(text);
+        m_linesLabel->setText(text);
         break;
     case brixel::Counter::Level:
-        lblLevel->setText(text);
+        m_levelLabel->setText(text);
         break;
     }
 }
 
-void frmBrixel::ShowPreview(int pieceType)
+void MainWindow::ShowPreview(int pieceType)
 {
-    picNext->setPixmap(DesignPicture(QStringLiteral("next%1").arg(pieceType), devicePixelRatioF()));
+    m_preview->setPixmap(DesignPicture(QStringLiteral("next%1").arg(pieceType), devicePixelRatioF()));
 }
 
-void frmBrixel::SetIntroVisible(bool visible)
+void MainWindow::SetIntroVisible(bool visible)
 {
-    Picture1->setVisible(visible);
+    m_intro->setVisible(visible);
 }

@@ -8,7 +8,7 @@
 #include "app/ActivationTracker.h"
 #include "app/BackBuffer.h"
 #include "app/QtGameHost.h"
-#include "engine/Brixel.h"
+#include "engine/Game.h"
 #include "media/SkinnedWindow.h"
 
 class PictureButton;
@@ -19,19 +19,24 @@ class WellView;
 // the four menu buttons and the minimise and exit buttons on the skin's
 // background. It owns the game; a game runs inside the "Neues spiel" button's
 // handler and everything else happens in the game's waits.
-class frmBrixel : public SkinnedWindow {
+class MainWindow : public SkinnedWindow {
     Q_OBJECT
 public:
+    // The menu's four buttons on the right, top to bottom.
+    enum class MenuButton { NewGame, HighScores, Options, Pause };
+    // The two small buttons in the title bar, left to right.
+    enum class TitleButton { Minimise, Close };
+
     static constexpr QSize ClientSize{336, 328};
 
-    explicit frmBrixel(QWidget* parent = nullptr);
-    ~frmBrixel() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    brixel::Brixel& Game() { return m_brixel; }
+    brixel::Game& Game() { return m_game; }
     QtGameHost& Host() { return m_host; }
 
     // Start-up once the other windows exist: centre, show, take the focus.
-    void Form_Load();
+    void ShowCentred();
 
     // Set by whoever owns the other windows. "High-Score" and "Option" after
     // their buttons act; the close hook when this window closes, to close
@@ -41,12 +46,12 @@ public:
     std::function<void()> onCloseOtherWindows;
 
     // The window side of the game's drawing, called by the host.
-    void PaintTile(int col, int row, int tile) { m_picBoard2.PaintTile(col, row, tile); }
+    void PaintTile(int col, int row, int tile) { m_backBuffer.PaintTile(col, row, tile); }
     void PresentWell();
     void SetCounterText(brixel::Counter counter, const QString& text);
     void ShowPreview(int pieceType);
     void SetIntroVisible(bool visible);
-    const BackBuffer& BackBufferImage() const { return m_picBoard2; }
+    const BackBuffer& BackBufferImage() const { return m_backBuffer; }
 
 signals:
     // The window has been closed and no game is running any more: the
@@ -63,28 +68,30 @@ private:
     QLabel* CreateLabel(const char* name, const QString& text, QRect place, const QFont& font, QColor colour);
     PictureButton* CreateButton(const char* name, QPoint place, const QPixmap& released, const QPixmap& pressed);
 
-    void Form_Activate();
-    void Form_Resize();
-    void Form_KeyDown(int keyCode);
-    void Image2_MouseDown(int Index);
-    void Image2_MouseUp(int Index);
-    void Image3_MouseUp(int Index);
+    void onActivated();
+    void onWindowStateChanged();
+    void onKeyPressed(int keyCode);
+    void onMenuButtonPressed(MenuButton button);
+    void onMenuButtonReleased(MenuButton button);
+    void onTitleButtonReleased(TitleButton button);
+    PictureButton* Button(MenuButton button) const { return m_menuButtons[static_cast<std::size_t>(button)]; }
+    PictureButton* Button(TitleButton button) const { return m_titleButtons[static_cast<std::size_t>(button)]; }
     void LoadTitleButtonPictures();
     static bool IsGameWindow(const QWindow* window);
     void RunNewGame();
 
     QtGameHost m_host;
-    brixel::Brixel m_brixel;
+    brixel::Game m_game;
 
-    BackBuffer m_picBoard2;
-    WellView* picBoard = nullptr;
-    QLabel* Picture1 = nullptr;
-    QLabel* picNext = nullptr;
-    QLabel* lblScore = nullptr;
-    QLabel* lblLines = nullptr;
-    QLabel* lblLevel = nullptr;
-    std::array<PictureButton*, 4> Image2{};
-    std::array<PictureButton*, 2> Image3{};
+    BackBuffer m_backBuffer;
+    WellView* m_well = nullptr;
+    QLabel* m_intro = nullptr;
+    QLabel* m_preview = nullptr;
+    QLabel* m_scoreLabel = nullptr;
+    QLabel* m_linesLabel = nullptr;
+    QLabel* m_levelLabel = nullptr;
+    std::array<PictureButton*, 4> m_menuButtons{};
+    std::array<PictureButton*, 2> m_titleButtons{};
 
     ActivationTracker m_activation{nullptr, &IsGameWindow};
     bool m_shownBefore = false;

@@ -20,14 +20,14 @@ class PictureButton;
 // afterwards only shows it again through Open(); between openings it is only
 // hidden, so the level box keeps whatever the player last left in it. It
 // first shows the starting level the settings hold when the dialog is made.
-class frmOptions : public SkinnedWindow {
+class OptionsDialog : public SkinnedWindow {
     Q_OBJECT
 public:
     static constexpr QSize InnerSize{173, 330};
 
     // `settings` must outlive the dialog; `iniPath` is the settings file that
     // OK writes (usually SettingsFilePath()).
-    frmOptions(brixel::Settings& settings, const QString& iniPath, QWidget* parent = nullptr);
+    OptionsDialog(brixel::Settings& settings, const QString& iniPath, QWidget* parent = nullptr);
 
     // Shows the dialog without blocking. The first call places it right beside
     // `mainWindow`; later calls leave it wherever the player moved it. The
@@ -49,9 +49,11 @@ private:
     QLabel* CreateRowLabel(int index, const QString& text, int top);
     QCheckBox* CreateCheckBox(const QString& name, int top);
 
-    void Image1_MouseUp(int Index);
-    void txtStartingLevel_LostFocus();
-    void Label2_Click();
+    // The two picture buttons, top to bottom.
+    enum class DialogButton { Ok, Cancel };
+    void onButtonReleased(DialogButton button);
+    void onLevelBoxLostFocus();
+    void onLinkClicked();
 
     // The level box holds a number of the player's locale within 0..9.
     bool LevelTextPasses() const;
@@ -61,13 +63,13 @@ private:
     void ConfirmOptions();
     void HideDialog();
 
-    QLineEdit* txtStartingLevel = nullptr;
-    QCheckBox* chkFillLines = nullptr;
-    QCheckBox* chkPlaySounds = nullptr;
-    QCheckBox* chkSkipIntro = nullptr;
-    std::array<QLabel*, 4> Label1{};
-    std::array<PictureButton*, 2> Image1{};
-    QLabel* Label2 = nullptr;
+    QLineEdit* m_levelBox = nullptr;
+    QCheckBox* m_fillLinesBox = nullptr;
+    QCheckBox* m_soundBox = nullptr;
+    QCheckBox* m_hideIntroBox = nullptr;
+    std::array<QLabel*, 4> m_rowLabels{};
+    std::array<PictureButton*, 2> m_buttons{};
+    QLabel* m_link = nullptr;
 
     brixel::Settings& m_settings;
     std::filesystem::path m_iniPath;

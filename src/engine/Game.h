@@ -16,9 +16,9 @@ inline constexpr const char* RunningTitle = "Brixel32";
 
 // The game module: the one game state and every procedure that works on it.
 // A game is one call of NewGame; the window's handlers run inside its waits.
-class Brixel {
+class Game {
 public:
-    explicit Brixel(GameHost& host) : m_host(host) {}
+    explicit Game(GameHost& host) : m_host(host) {}
 
     GameState& State() { return m_s; }
     const GameState& State() const { return m_s; }
@@ -27,7 +27,7 @@ public:
     void NewGame();
 
     // The key handler's game rules, by virtual key code.
-    void FormKeyDown(int keyCode);
+    void KeyPressed(int keyCode);
 
     // The pause button: inverts Paused and returns the new value.
     bool TogglePause();

@@ -1,4 +1,4 @@
-#include "engine/Brixel.h"
+#include "engine/Game.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,31 +26,31 @@ constexpr int SoundLevel = 101;
 
 }  // namespace
 
-std::string Brixel::NumberText(double value)
+std::string Game::NumberText(double value)
 {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-std::int16_t Brixel::DrawPieceType()
+std::int16_t Game::DrawPieceType()
 {
     return static_cast<std::int16_t>(static_cast<int>(m_host.Random() * PieceTypes) + 1);
 }
 
-void Brixel::AddScore(std::int64_t points)
+void Game::AddScore(std::int64_t points)
 {
     m_s.Score = SaturatingAdd32(m_s.Score, points);
 }
 
-void Brixel::ShowCounters()
+void Game::ShowCounters()
 {
     m_host.SetCounterText(Counter::Score, std::to_string(m_s.Score));
     m_host.SetCounterText(Counter::Level, std::to_string(m_s.Level));
     m_host.SetCounterText(Counter::Lines, std::to_string(m_s.Lines));
 }
 
-void Brixel::NewGame()
+void Game::NewGame()
 {
     ++m_game;  // a game still running underneath this one stops when it sees this
     m_host.Randomize();
@@ -90,7 +90,7 @@ void Brixel::NewGame()
     PlayGame();
 }
 
-void Brixel::PlayGame()
+void Game::PlayGame()
 {
     const std::uint64_t game = m_game;
     m_host.Randomize();
@@ -151,7 +151,7 @@ void Brixel::PlayGame()
     }
 }
 
-void Brixel::WaitTick(double seconds)
+void Game::WaitTick(double seconds)
 {
     if (m_s.Dropping) {
         return;
@@ -192,7 +192,7 @@ void Brixel::WaitTick(double seconds)
     }
 }
 
-void Brixel::DrawBoard()
+void Game::DrawBoard()
 {
     if (!m_s.SurfacesTaken) {
         return;
@@ -208,35 +208,35 @@ void Brixel::DrawBoard()
     m_host.PresentWell();
 }
 
-void Brixel::RefreshWell()
+void Game::RefreshWell()
 {
     if (m_s.SurfacesTaken) {
         m_host.PresentWell();
     }
 }
 
-void Brixel::MoveLeft()
+void Game::MoveLeft()
 {
     m_s.LastBoard = m_s.Board;
     ShiftPiece(m_s, -1);
     DrawBoard();
 }
 
-void Brixel::MoveRight()
+void Game::MoveRight()
 {
     m_s.LastBoard = m_s.Board;
     ShiftPiece(m_s, +1);
     DrawBoard();
 }
 
-void Brixel::RotatePiece()
+void Game::RotatePiece()
 {
     m_s.LastBoard = m_s.Board;
     TurnPiece(m_s);
     DrawBoard();
 }
 
-void Brixel::DropStep()
+void Game::DropStep()
 {
     if (!LowerPiece(m_s)) {
         m_s.NewPiece = true;
@@ -250,7 +250,7 @@ void Brixel::DropStep()
     }
 }
 
-void Brixel::ClearFullLines()
+void Game::ClearFullLines()
 {
     const std::uint64_t game = m_game;
     RowFlags fullRow{};
@@ -298,7 +298,7 @@ void Brixel::ClearFullLines()
     AddScore(PointsFor(rows, m_s.Level));
 }
 
-void Brixel::FormKeyDown(int keyCode)
+void Game::KeyPressed(int keyCode)
 {
     if (!m_s.Paused && !m_s.NewPiece && m_s.GameRunning != 0) {
         switch (keyCode) {
@@ -329,27 +329,27 @@ void Brixel::FormKeyDown(int keyCode)
     }
 }
 
-bool Brixel::TogglePause()
+bool Game::TogglePause()
 {
     m_s.Paused = !m_s.Paused;
     return m_s.Paused;
 }
 
-void Brixel::OptionsOpened()
+void Game::OptionsOpened()
 {
     if (m_s.GameRunning != 0) {
         m_s.Paused = true;
     }
 }
 
-void Brixel::WindowRestored()
+void Game::WindowRestored()
 {
     if (m_s.GameRunning != 0) {
         m_s.Paused = true;
     }
 }
 
-void Brixel::RequestExit()
+void Game::RequestExit()
 {
     m_exitRequested = true;
     m_s.GameOver = true;
