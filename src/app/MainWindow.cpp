@@ -29,6 +29,9 @@ const QColor CounterCaptionCyan(128, 255, 255);
 const QColor CounterYellow(255, 255, 192);
 
 const char* const MenuCaptions[MenuButtons] = {"Neues spiel", "High-Score", "Option", "Pause"};
+// Object names of the menu buttons and their captions, in the same order.
+const char* const MenuButtonNames[MenuButtons] = {"newGameButton", "highScoresButton", "optionsButton", "pauseButton"};
+const char* const MenuCaptionNames[MenuButtons] = {"newGameCaption", "highScoresCaption", "optionsCaption", "pauseCaption"};
 
 }  // namespace
 
@@ -54,13 +57,13 @@ void MainWindow::CreateControls()
     // picture over it both show their pictures inside that frame.
     m_backBuffer.SetScreenRatio(devicePixelRatioF());
     m_well = new WellView(this);
-    m_well->setObjectName(QStringLiteral("picBoard"));
+    m_well->setObjectName(QStringLiteral("well"));
     m_well->setGeometry(16, 15, 164, 292);
 
     // The intro covers exactly the well's drawing area, so not a pixel of
     // an old game peeks out beside it.
     m_intro = new QLabel(this);
-    m_intro->setObjectName(QStringLiteral("Picture1"));
+    m_intro->setObjectName(QStringLiteral("intro"));
     m_intro->setGeometry(16, 15, 164, 292);
     m_intro->setContentsMargins(WellView::Border, WellView::Border, WellView::Border, WellView::Border);
     m_intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -69,38 +72,38 @@ void MainWindow::CreateControls()
     // The preview box's own frame is in the background too; the previews
     // are painted in its colour, so an empty box and a preview blend in.
     m_preview = new QLabel(this);
-    m_preview->setObjectName(QStringLiteral("picNext"));
+    m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->setGeometry(208, 128, 100, 68);
     m_preview->setContentsMargins(2, 2, 2, 2);
     m_preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const QFont caption = DesignFont(11, QFont::Normal);
     const QFont counter = DesignFont(13, QFont::Bold);
-    CreateLabel("Label1_0", QStringLiteral("Nächster Stein:"), QRect(208, 112, 89, 17), caption, NextCaptionCyan);
+    CreateLabel("nextCaption", QStringLiteral("Nächster Stein:"), QRect(208, 112, 89, 17), caption, NextCaptionCyan);
 
     const QPixmap buttonUp = DesignPicture(QStringLiteral("button_up"), devicePixelRatioF());
     const QPixmap buttonDown = DesignPicture(QStringLiteral("button_down"), devicePixelRatioF());
     for (int i = 0; i < MenuButtons; ++i) {
         const auto button = static_cast<MenuButton>(i);
         const int top = MenuTop + MenuSpacing * i;
-        m_menuButtons[i] = CreateButton(qPrintable(QStringLiteral("Image2_%1").arg(i)),
+        m_menuButtons[i] = CreateButton(MenuButtonNames[i],
                                         QPoint(MenuButtonLeft, top), buttonUp, buttonDown);
         connect(m_menuButtons[i], &PictureButton::MouseDown, this, [this, button] { onMenuButtonPressed(button); });
         connect(m_menuButtons[i], &PictureButton::MouseUp, this, [this, button] { onMenuButtonReleased(button); });
-        CreateLabel(qPrintable(QStringLiteral("Label1_%1").arg(i + 1)), QString::fromUtf8(MenuCaptions[i]),
+        CreateLabel(MenuCaptionNames[i], QString::fromUtf8(MenuCaptions[i]),
                     QRect(MenuCaptionLeft, top, 89, 17), caption, CaptionWhite);
     }
 
-    CreateLabel("Label2", QStringLiteral("Punkte:"), QRect(192, 224, 109, 17), caption, CounterCaptionCyan);
-    CreateLabel("Label5", QStringLiteral("Lines:"), QRect(200, 256, 109, 17), caption, CounterCaptionCyan);
-    CreateLabel("Label3", QStringLiteral("Level:"), QRect(200, 280, 109, 17), caption, CounterCaptionCyan);
-    m_scoreLabel = CreateLabel("lblScore", QStringLiteral("0"), QRect(240, 224, 76, 20), counter, CounterYellow);
-    m_linesLabel = CreateLabel("lblLines", QStringLiteral("0"), QRect(240, 248, 76, 20), counter, CounterYellow);
-    m_levelLabel = CreateLabel("lblLevel", QStringLiteral("0"), QRect(240, 272, 76, 20), counter, CounterYellow);
+    CreateLabel("scoreCaption", QStringLiteral("Punkte:"), QRect(192, 224, 109, 17), caption, CounterCaptionCyan);
+    CreateLabel("linesCaption", QStringLiteral("Lines:"), QRect(200, 256, 109, 17), caption, CounterCaptionCyan);
+    CreateLabel("levelCaption", QStringLiteral("Level:"), QRect(200, 280, 109, 17), caption, CounterCaptionCyan);
+    m_scoreLabel = CreateLabel("scoreLabel", QStringLiteral("0"), QRect(240, 224, 76, 20), counter, CounterYellow);
+    m_linesLabel = CreateLabel("linesLabel", QStringLiteral("0"), QRect(240, 248, 76, 20), counter, CounterYellow);
+    m_levelLabel = CreateLabel("levelLabel", QStringLiteral("0"), QRect(240, 272, 76, 20), counter, CounterYellow);
 
-    m_titleButtons[0] = CreateButton("Image3_0", QPoint(272, 8), SkinPicture(QStringLiteral("klein"), devicePixelRatioF()),
+    m_titleButtons[0] = CreateButton("minimiseButton", QPoint(272, 8), SkinPicture(QStringLiteral("klein"), devicePixelRatioF()),
                                      SkinPicture(QStringLiteral("rklein"), devicePixelRatioF()));
-    m_titleButtons[1] = CreateButton("Image3_1", QPoint(304, 8), SkinPicture(QStringLiteral("exit"), devicePixelRatioF()),
+    m_titleButtons[1] = CreateButton("closeButton", QPoint(304, 8), SkinPicture(QStringLiteral("exit"), devicePixelRatioF()),
                                      SkinPicture(QStringLiteral("rexit"), devicePixelRatioF()));
     for (int i = 0; i < 2; ++i) {
         const auto button = static_cast<TitleButton>(i);

@@ -66,7 +66,7 @@ void OptionsDialog::CreateControls()
     const std::optional<double> level = m_settings.StartingLevel;
     m_levelBox = new QLineEdit(level ? QString::fromStdString(brixel::LevelToText(level)) : QStringLiteral("0"),
                                      this);
-    m_levelBox->setObjectName(QStringLiteral("txtStartingLevel"));
+    m_levelBox->setObjectName(QStringLiteral("levelBox"));
     m_levelBox->setGeometry(LevelBoxRect);
     m_levelBox->setFont(DesignFont(StandardPixels));
     m_levelBox->setTextMargins(0, 0, 0, 0);
@@ -74,11 +74,11 @@ void OptionsDialog::CreateControls()
 
     CreateRowLabel(0, QStringLiteral("Start  Level (0 - 9):"), 64);
     CreateRowLabel(1, QStringLiteral("Steine beim Start:"), 104);
-    m_fillLinesBox = CreateCheckBox(QStringLiteral("chkFillLines"), 104);
+    m_fillLinesBox = CreateCheckBox(QStringLiteral("fillLinesBox"), 104);
     CreateRowLabel(2, QStringLiteral("Sound:"), 136);
-    m_soundBox = CreateCheckBox(QStringLiteral("chkPlaySounds"), 136);
+    m_soundBox = CreateCheckBox(QStringLiteral("soundBox"), 136);
     CreateRowLabel(3, QStringLiteral("Intro ausblenden"), 168);
-    m_hideIntroBox = CreateCheckBox(QStringLiteral("chkSkipIntro"), 168);
+    m_hideIntroBox = CreateCheckBox(QStringLiteral("hideIntroBox"), 168);
 
     const qreal ratio = devicePixelRatioF();
     const QPixmap pressed = SkinPicture(QStringLiteral("Reverse"), ratio);
@@ -86,7 +86,7 @@ void OptionsDialog::CreateControls()
     m_buttons[1] = new PictureButton(SkinPicture(QStringLiteral("Abbrechen"), ratio), pressed, this);
     for (int index = 0; index < 2; ++index) {
         const auto button = static_cast<DialogButton>(index);
-        m_buttons[index]->setObjectName(QStringLiteral("Image1(%1)").arg(index));
+        m_buttons[index]->setObjectName(index == 0 ? QStringLiteral("okButton") : QStringLiteral("cancelButton"));
         m_buttons[index]->move(ButtonLeft, 200 + 40 * index);
         connect(m_buttons[index], &PictureButton::MouseUp, this, [this, button] { onButtonReleased(button); });
     }
@@ -94,7 +94,7 @@ void OptionsDialog::CreateControls()
     QFont linkFont = DesignFont(LinkPixels, QFont::Bold);
     linkFont.setUnderline(true);
     m_link = AddLabel(QString::fromUtf8(HomepageText), QRect(QPoint(LabelLeft, 280), LinkSize), linkFont, LinkColour);
-    m_link->setObjectName(QStringLiteral("Label2"));
+    m_link->setObjectName(QStringLiteral("homepageLink"));
     m_link->setCursor(Qt::PointingHandCursor);
     m_link->installEventFilter(this);
 
@@ -107,7 +107,9 @@ void OptionsDialog::CreateControls()
 QLabel* OptionsDialog::CreateRowLabel(int index, const QString& text, int top)
 {
     QLabel* label = AddLabel(text, QRect(QPoint(LabelLeft, top), RowLabelSize), DesignFont(StandardPixels), Qt::white);
-    label->setObjectName(QStringLiteral("Label1(%1)").arg(index));
+    static const char* const names[] = {"levelRowCaption", "fillLinesRowCaption", "soundRowCaption",
+                                        "hideIntroRowCaption"};
+    label->setObjectName(QString::fromLatin1(names[index]));
     m_rowLabels[index] = label;
     return label;
 }

@@ -27,10 +27,10 @@ TEST(PictureButtons, PressShowsThePressedPictureAndReleaseRestoresIt)
     const ButtonPictures buttons[] = {
         // The pause button is left out: it stays down after its release.
         // The exit button comes last, as its release closes the window.
-        {"Image2_1", Picture(DesignPicture("button_up", 1)), Picture(DesignPicture("button_down", 1))},
-        {"Image2_2", Picture(DesignPicture("button_up", 1)), Picture(DesignPicture("button_down", 1))},
-        {"Image3_0", Picture(SkinPicture("klein", 1)), Picture(SkinPicture("rklein", 1))},
-        {"Image3_1", Picture(SkinPicture("exit", 1)), Picture(SkinPicture("rexit", 1))},
+        {"highScoresButton", Picture(DesignPicture("button_up", 1)), Picture(DesignPicture("button_down", 1))},
+        {"optionsButton", Picture(DesignPicture("button_up", 1)), Picture(DesignPicture("button_down", 1))},
+        {"minimiseButton", Picture(SkinPicture("klein", 1)), Picture(SkinPicture("rklein", 1))},
+        {"closeButton", Picture(SkinPicture("exit", 1)), Picture(SkinPicture("rexit", 1))},
     };
     for (const Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         ShownWindow window;
@@ -51,7 +51,7 @@ TEST(PictureButtons, ReleaseOutsideTheButtonStillActs)
     ShownWindow window;
     int opened = 0;
     window->onOptions = [&] { ++opened; };
-    PictureButton* option = window.Button("Image2_2");
+    PictureButton* option = window.Button("optionsButton");
     // Through the window system, as the player's mouse goes: the press
     // lands on the button, the release over the well.
     QWindow* screen = window->windowHandle();
@@ -65,11 +65,11 @@ TEST(PictureButtons, ReleaseOutsideTheButtonStillActs)
 TEST(PictureButtons, PauseButtonStaysDownWhilePaused)
 {
     ShownWindow window;
-    PictureButton* pause = window.Button("Image2_3");
-    window.Click("Image2_3");
+    PictureButton* pause = window.Button("pauseButton");
+    window.Click("pauseButton");
     EXPECT_TRUE(window->Game().State().Paused);
     EXPECT_TRUE(pause->IsShowingPressed());
-    window.Click("Image2_3");
+    window.Click("pauseButton");
     EXPECT_FALSE(window->Game().State().Paused);
     EXPECT_FALSE(pause->IsShowingPressed());
 }
@@ -78,9 +78,9 @@ TEST(PictureButtons, AnyMenuButtonBeforeTheFirstGameUncoversTheEmptyGrayWell)
 {
     for (int index = 1; index < 4; ++index) {
         ShownWindow window;
-        QTest::mousePress(window.Button(QStringLiteral("Image2_%1").arg(index)), Qt::LeftButton, {}, QPoint(4, 4));
-        EXPECT_FALSE(window.Control("Picture1")->isVisible()) << index;
-        QTest::mouseRelease(window.Button(QStringLiteral("Image2_%1").arg(index)), Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mousePress(window.Button(MenuButtonNames[index]), Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_FALSE(window.Control("intro")->isVisible()) << index;
+        QTest::mouseRelease(window.Button(MenuButtonNames[index]), Qt::LeftButton, {}, QPoint(4, 4));
 
         const QImage screen = window.Screen();
         for (int y = 0; y < 288; y += 7) {
@@ -100,12 +100,12 @@ TEST(PictureButtons, HighScoreAndOptionButtonsCallTheirHooks)
     bool downDuringAction = true;
     window->onHighScores = [&] {
         ++highScores;
-        downDuringAction = window.Button("Image2_1")->IsShowingPressed();
+        downDuringAction = window.Button("highScoresButton")->IsShowingPressed();
     };
     window->onOptions = [&] { ++options; };
-    window.Click("Image2_1");
-    window.Click("Image2_2");
-    window.Click("Image2_2");
+    window.Click("highScoresButton");
+    window.Click("optionsButton");
+    window.Click("optionsButton");
     EXPECT_EQ(highScores, 1);
     EXPECT_EQ(options, 2);
     EXPECT_FALSE(downDuringAction) << "the released picture comes back before the action";
@@ -117,8 +117,8 @@ TEST(WindowState, RestoringBeforeAnyGameChangesNothing)
     window->showMinimized();
     window->showNormal();
     EXPECT_FALSE(window->Game().State().Paused);
-    EXPECT_TRUE(window.Control("Picture1")->isVisible());
-    EXPECT_FALSE(window.Control<WellView>("picBoard")->HasPicture());
+    EXPECT_TRUE(window.Control("intro")->isVisible());
+    EXPECT_FALSE(window.Control<WellView>("well")->HasPicture());
 }
 
 }  // namespace

@@ -75,15 +75,15 @@ TEST(GameInWindow, GameShowsItsPreviewAndCountersAndCoversTheWellWhenOver)
     QTimer dropper;
     QObject::connect(&dropper, &QTimer::timeout, [&] { QTest::keyClick(window->windowHandle(), Qt::Key_Down); });
     PlayScripted(window, [&] {
-        EXPECT_FALSE(window.Control("Picture1")->isVisible());
-        const QImage preview = window.Control<QLabel>("picNext")->pixmap().toImage();
+        EXPECT_FALSE(window.Control("intro")->isVisible());
+        const QImage preview = window.Control<QLabel>("preview")->pixmap().toImage();
         EXPECT_EQ(preview, QImage(":/images/next3.png").convertToFormat(preview.format()));
         // Dropping every piece at once fills the well quickly: the game ends by itself.
         dropper.start(2);
     });
     EXPECT_EQ(window->Game().State().GameRunning, 0);
-    EXPECT_TRUE(window.Control("Picture1")->isVisible());
-    EXPECT_NE(window.Control<QLabel>("lblScore")->text(), "0") << "hard drops earn points";
+    EXPECT_TRUE(window.Control("intro")->isVisible());
+    EXPECT_NE(window.Control<QLabel>("scoreLabel")->text(), "0") << "hard drops earn points";
 }
 
 // Four rows at level 3 bring 4000 points; the bar dropped into them falls
@@ -99,7 +99,7 @@ TEST(GameInWindow, CountersShowScoreLinesAndLevelEachInItsOwnLabel)
     std::string level;
     QTimer watch;
     PlayScripted(window, [&] {
-        levelAtStart = window.Control<QLabel>("lblLevel")->text().toStdString();
+        levelAtStart = window.Control<QLabel>("levelLabel")->text().toStdString();
         brixel::GameState& s = window->Game().State();
         // Rows 15..18 full but for column 5, where the bar will go.
         for (int row = 15; row <= brixel::WellRows; ++row) {
@@ -116,9 +116,9 @@ TEST(GameInWindow, CountersShowScoreLinesAndLevelEachInItsOwnLabel)
             QTest::keyClick(window->windowHandle(), Qt::Key_Up);
             QTest::keyClick(window->windowHandle(), Qt::Key_Down);
             Later(window, 50, [&] {
-                score = window.Control<QLabel>("lblScore")->text().toStdString();
-                lines = window.Control<QLabel>("lblLines")->text().toStdString();
-                level = window.Control<QLabel>("lblLevel")->text().toStdString();
+                score = window.Control<QLabel>("scoreLabel")->text().toStdString();
+                lines = window.Control<QLabel>("linesLabel")->text().toStdString();
+                level = window.Control<QLabel>("levelLabel")->text().toStdString();
                 window->Game().RequestExit();
             });
         });
@@ -137,12 +137,12 @@ TEST(GameInWindow, PauseHoldsTheGameUnderThePausedTitle)
     Well before;
     Well after;
     PlayScripted(window, [&] {
-        window.Click("Image2_3");
+        window.Click("pauseButton");
         before = window->Game().State().Board;
         Later(window, 700, [&] {  // longer than a step at level 0
             after = window->Game().State().Board;
             titleWhilePaused = window->windowTitle();
-            window.Click("Image2_3");
+            window.Click("pauseButton");
             Later(window, 20, [&] { window->Game().RequestExit(); });
         });
     });
@@ -161,7 +161,7 @@ TEST(GameInWindow, MinimisingLetsTheGameRunAndRestoringHoldsIt)
     QString titleAfterRestore;
     PlayScripted(window, [&] {
         spawned = window->Game().State().Board;
-        window.Click("Image3_0");
+        window.Click("minimiseButton");
         Later(window, 600, [&] {
             whileMinimised = window->Game().State().Board;
             pausedWhileMinimised = window->Game().State().Paused;
@@ -199,8 +199,8 @@ TEST(ProgramEnd, ExitButtonDuringAGameEndsTheGameAndTheEventLoop)
     QSignalSpy ended(window.window.get(), &MainWindow::ProgramEnded);
     bool gameReturned = false;
     const int result = RunEventLoop(*window, [&] {
-        QTimer::singleShot(50, [&] { window.Click("Image3_1"); });
-        window.Click("Image2_0");
+        QTimer::singleShot(50, [&] { window.Click("closeButton"); });
+        window.Click("newGameButton");
         gameReturned = true;
     });
     EXPECT_EQ(result, 0);
@@ -208,7 +208,7 @@ TEST(ProgramEnd, ExitButtonDuringAGameEndsTheGameAndTheEventLoop)
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->Game().State().GameRunning, 0);
-    EXPECT_TRUE(window.Control("Picture1")->isHidden()) << "no end-of-game steps after exit";
+    EXPECT_TRUE(window.Control("intro")->isHidden()) << "no end-of-game steps after exit";
 }
 
 TEST(ProgramEnd, ExitDuringAPauseOfANestedGameEndsEverything)
@@ -220,12 +220,12 @@ TEST(ProgramEnd, ExitDuringAPauseOfANestedGameEndsEverything)
     window->Host().onCheckHighScore = [&](std::int32_t) { ++highScoreChecks; };
     const int result = RunEventLoop(*window, [&] {
         QTimer::singleShot(30, [&] {
-            QTimer::singleShot(30, [&] { window.Click("Image2_3"); });
-            QTimer::singleShot(60, [&] { window.Click("Image3_1"); });
-            window.Click("Image2_0");  // a second game inside the first one's wait
+            QTimer::singleShot(30, [&] { window.Click("pauseButton"); });
+            QTimer::singleShot(60, [&] { window.Click("closeButton"); });
+            window.Click("newGameButton");  // a second game inside the first one's wait
             ++gamesReturned;
         });
-        window.Click("Image2_0");
+        window.Click("newGameButton");
         ++gamesReturned;
     });
     EXPECT_EQ(result, 0);

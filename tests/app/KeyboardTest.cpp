@@ -52,7 +52,7 @@ TEST(MainWindowKeys, ReachTheGameWhicheverControlHasTheFocus)
 {
     ShownWindow window;
     PretendGameRunning(*window);
-    for (const char* name : {"", "lblScore", "Label1_1", "picBoard", "picNext", "Image2_0"}) {
+    for (const char* name : {"", "scoreLabel", "newGameCaption", "well", "preview", "newGameButton"}) {
         QWidget* target = *name ? window.Control(QString::fromLatin1(name)) : window.window.get();
         target->setFocusPolicy(Qt::StrongFocus);
         target->setFocus();
@@ -68,7 +68,7 @@ TEST(MainWindowKeys, EachPressActsOnceAndRepeatsCount)
 {
     ShownWindow window;
     PretendGameRunning(*window);
-    QWidget* label = window.Control("lblLines");
+    QWidget* label = window.Control("linesLabel");
     label->setFocusPolicy(Qt::StrongFocus);
     label->setFocus();
     QTest::keyPress(window->windowHandle(), Qt::Key_P);

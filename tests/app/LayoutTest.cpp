@@ -20,13 +20,13 @@ struct Place {
 
 // Every control of the main window where the background expects it.
 const Place Places[] = {
-    {"picBoard", {16, 15, 164, 292}},   {"Picture1", {16, 15, 164, 292}},  {"picNext", {208, 128, 100, 68}},
-    {"Label1_0", {208, 112, 89, 17}},   {"Image2_0", {208, 32, 12, 12}},   {"Image2_1", {208, 48, 12, 12}},
-    {"Image2_2", {208, 64, 12, 12}},    {"Image2_3", {208, 80, 12, 12}},   {"Label1_1", {232, 32, 89, 17}},
-    {"Label1_2", {232, 48, 89, 17}},    {"Label1_3", {232, 64, 89, 17}},   {"Label1_4", {232, 80, 89, 17}},
-    {"Label2", {192, 224, 109, 17}},    {"Label5", {200, 256, 109, 17}},   {"Label3", {200, 280, 109, 17}},
-    {"lblScore", {240, 224, 76, 20}},   {"lblLines", {240, 248, 76, 20}},  {"lblLevel", {240, 272, 76, 20}},
-    {"Image3_0", {272, 8, 33, 12}},     {"Image3_1", {304, 8, 19, 12}},
+    {"well", {16, 15, 164, 292}},   {"intro", {16, 15, 164, 292}},  {"preview", {208, 128, 100, 68}},
+    {"nextCaption", {208, 112, 89, 17}},   {"newGameButton", {208, 32, 12, 12}},   {"highScoresButton", {208, 48, 12, 12}},
+    {"optionsButton", {208, 64, 12, 12}},    {"pauseButton", {208, 80, 12, 12}},   {"newGameCaption", {232, 32, 89, 17}},
+    {"highScoresCaption", {232, 48, 89, 17}},    {"optionsCaption", {232, 64, 89, 17}},   {"pauseCaption", {232, 80, 89, 17}},
+    {"scoreCaption", {192, 224, 109, 17}},    {"linesCaption", {200, 256, 109, 17}},   {"levelCaption", {200, 280, 109, 17}},
+    {"scoreLabel", {240, 224, 76, 20}},   {"linesLabel", {240, 248, 76, 20}},  {"levelLabel", {240, 272, 76, 20}},
+    {"minimiseButton", {272, 8, 33, 12}},     {"closeButton", {304, 8, 19, 12}},
 };
 
 TEST(MainWindowLayout, EveryControlSitsAtItsPlace)
@@ -48,17 +48,17 @@ struct Caption {
 };
 
 const Caption Captions[] = {
-    {"Label1_0", "Nächster Stein:", QColor(0, 255, 255), 11, false},
-    {"Label1_1", "Neues spiel", QColor(255, 255, 255), 11, false},
-    {"Label1_2", "High-Score", QColor(255, 255, 255), 11, false},
-    {"Label1_3", "Option", QColor(255, 255, 255), 11, false},
-    {"Label1_4", "Pause", QColor(255, 255, 255), 11, false},
-    {"Label2", "Punkte:", QColor(128, 255, 255), 11, false},
-    {"Label5", "Lines:", QColor(128, 255, 255), 11, false},
-    {"Label3", "Level:", QColor(128, 255, 255), 11, false},
-    {"lblScore", "0", QColor(255, 255, 192), 13, true},
-    {"lblLines", "0", QColor(255, 255, 192), 13, true},
-    {"lblLevel", "0", QColor(255, 255, 192), 13, true},
+    {"nextCaption", "Nächster Stein:", QColor(0, 255, 255), 11, false},
+    {"newGameCaption", "Neues spiel", QColor(255, 255, 255), 11, false},
+    {"highScoresCaption", "High-Score", QColor(255, 255, 255), 11, false},
+    {"optionsCaption", "Option", QColor(255, 255, 255), 11, false},
+    {"pauseCaption", "Pause", QColor(255, 255, 255), 11, false},
+    {"scoreCaption", "Punkte:", QColor(128, 255, 255), 11, false},
+    {"linesCaption", "Lines:", QColor(128, 255, 255), 11, false},
+    {"levelCaption", "Level:", QColor(128, 255, 255), 11, false},
+    {"scoreLabel", "0", QColor(255, 255, 192), 13, true},
+    {"linesLabel", "0", QColor(255, 255, 192), 13, true},
+    {"levelLabel", "0", QColor(255, 255, 192), 13, true},
 };
 
 // The brightest value of each channel in a picture of a caption: on the dark
@@ -105,11 +105,11 @@ TEST(MainWindowLayout, CaptionsHaveTheirTextFontAndColour)
 TEST(MainWindowLayout, StartsWithTheIntroOverTheWellAndAnEmptyPreview)
 {
     ShownWindow window;
-    EXPECT_TRUE(window.Control("Picture1")->isVisible());
-    EXPECT_TRUE(window.Control<QLabel>("picNext")->pixmap().isNull());
-    EXPECT_FALSE(window.Control<WellView>("picBoard")->HasPicture());
+    EXPECT_TRUE(window.Control("intro")->isVisible());
+    EXPECT_TRUE(window.Control<QLabel>("preview")->pixmap().isNull());
+    EXPECT_FALSE(window.Control<WellView>("well")->HasPicture());
     for (int i = 0; i < 4; ++i) {
-        EXPECT_FALSE(window.Button(QStringLiteral("Image2_%1").arg(i))->IsShowingPressed()) << i;
+        EXPECT_FALSE(window.Button(MenuButtonNames[i])->IsShowingPressed()) << i;
     }
     // The intro picture lies exactly on the well's drawing area.
     const QImage intro(":/images/intro.png");
@@ -123,7 +123,7 @@ TEST(MainWindowLayout, DragStartsFromTheBareBackgroundOnly)
 {
     ShownWindow window;
     EXPECT_EQ(PressAndDrag(window.window.get(), QPoint(190, 310), QPoint(-40, -20)).moved, QPoint(-40, -20));
-    for (const char* name : {"Label1_1", "lblScore", "picBoard", "Picture1", "picNext", "Image2_3", "Image3_0"}) {
+    for (const char* name : {"newGameCaption", "scoreLabel", "well", "intro", "preview", "pauseButton", "minimiseButton"}) {
         const DragOutcome drag = PressAndDrag(window.Control(QString::fromLatin1(name)), QPoint(2, 2), QPoint(7, 5));
         EXPECT_EQ(drag.moved, QPoint(0, 0)) << name;
         EXPECT_FALSE(drag.heldUntilRelease) << name;

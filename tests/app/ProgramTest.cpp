@@ -61,7 +61,7 @@ protected:
             ADD_FAILURE() << "the game did not end";
             Main().Game().RequestExit();
         });
-        ClickMain("Image2_0");
+        ClickMain("newGameButton");
     }
 
     std::unique_ptr<Program> program;
@@ -73,19 +73,19 @@ TEST_F(ProgramTest, OptionsDuringAGamePauseItAndItStaysPausedAfterOkOrCancel)
     bool pausedAfterOk = false;
     bool pausedAfterCancel = false;
     Main().Host().SetRandomSource([] { return 0.99; });
-    Play({[&] { ClickMain("Image2_2"); },
+    Play({[&] { ClickMain("optionsButton"); },
           [&] {
               pausedWhileOpen = State().Paused;
               ASSERT_NE(Options(), nullptr);
               EXPECT_TRUE(Options()->isVisible());
-              ClickOptions("Image1(0)");
+              ClickOptions("okButton");
           },
           [&] {
               pausedAfterOk = State().Paused;
               EXPECT_FALSE(Options()->isVisible());
-              ClickMain("Image2_2");
+              ClickMain("optionsButton");
           },
-          [&] { ClickOptions("Image1(1)"); },
+          [&] { ClickOptions("cancelButton"); },
           [&] {
               pausedAfterCancel = State().Paused;
               Main().Game().RequestExit();
@@ -97,12 +97,12 @@ TEST_F(ProgramTest, OptionsDuringAGamePauseItAndItStaysPausedAfterOkOrCancel)
 
 TEST_F(ProgramTest, NextGameStartsAtTheConfirmedLevelWithTheConfirmedFill)
 {
-    ClickMain("Image2_2");
+    ClickMain("optionsButton");
     ASSERT_NE(Options(), nullptr);
-    auto* level = Options()->findChild<QLineEdit*>(QStringLiteral("txtStartingLevel"));
+    auto* level = Options()->findChild<QLineEdit*>(QStringLiteral("levelBox"));
     level->setText(QStringLiteral("7"));
-    Options()->findChild<QWidget*>(QStringLiteral("chkFillLines"))->setProperty("checked", true);
-    ClickOptions("Image1(0)");
+    Options()->findChild<QWidget*>(QStringLiteral("fillLinesBox"))->setProperty("checked", true);
+    ClickOptions("okButton");
     ASSERT_EQ(State().Options.StartingLevel, 7.0);
     ASSERT_EQ(State().Options.FillLines, true);
 
@@ -124,10 +124,10 @@ TEST_F(ProgramTest, NextGameStartsAtTheConfirmedLevelWithTheConfirmedFill)
 
 TEST_F(ProgramTest, SavedOptionsAreReadBackAtTheNextStart)
 {
-    ClickMain("Image2_2");
-    Options()->findChild<QLineEdit*>(QStringLiteral("txtStartingLevel"))->setText(QStringLiteral("4"));
-    Options()->findChild<QWidget*>(QStringLiteral("chkPlaySounds"))->setProperty("checked", true);
-    ClickOptions("Image1(0)");
+    ClickMain("optionsButton");
+    Options()->findChild<QLineEdit*>(QStringLiteral("levelBox"))->setText(QStringLiteral("4"));
+    Options()->findChild<QWidget*>(QStringLiteral("soundBox"))->setProperty("checked", true);
+    ClickOptions("okButton");
     program.reset();
 
     program = std::make_unique<Program>();

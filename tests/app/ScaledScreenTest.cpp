@@ -166,9 +166,9 @@ TEST(ScaledScreen, MainWindowShowsEveryPictureUnblurred)
                                      {"skin/EXIT.bmp", {304, 8}, Whole(19, 12)},
                                  });
 
-    window.Button("Image2_3")->ShowPressed();
-    window.Button("Image3_0")->ShowPressed();
-    window.Button("Image3_1")->ShowPressed();
+    window.Button("pauseButton")->ShowPressed();
+    window.Button("minimiseButton")->ShowPressed();
+    window.Button("closeButton")->ShowPressed();
     ExpectPicturesShown(*window, {
                                      {"images/button_down.png", {208, 80}, Whole(12, 12)},
                                      {"skin/RKLEIN.bmp", {272, 8}, Whole(33, 12)},
@@ -204,7 +204,7 @@ TEST(ScaledScreen, OptionsAndHighScoresShowEveryPictureUnblurred)
                                      {"skin/OK.bmp", {48, 200}, Whole(95, 23)},
                                      {"skin/ABBRECHEN.bmp", {48, 240}, Whole(95, 23)},
                                  });
-    options.findChild<PictureButton*>(QStringLiteral("Image1(1)"))->ShowPressed();
+    options.findChild<PictureButton*>(QStringLiteral("cancelButton"))->ShowPressed();
     ExpectPicturesShown(options, {{"skin/REVERSE.bmp", {48, 240}, Whole(95, 23)}});
 
     HighScoreWindow scores;

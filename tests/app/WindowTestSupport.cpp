@@ -94,7 +94,7 @@ void PlayScripted(ShownWindow& window, const std::function<void()>& script)
     });
     watchdog.start(5000);
     QTimer::singleShot(0, window.window.get(), script);
-    window.Click(QStringLiteral("Image2_0"));
+    window.Click(QStringLiteral("newGameButton"));
     EXPECT_FALSE(watchdogFired) << "the game did not end";
 }
 

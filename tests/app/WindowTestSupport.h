@@ -28,7 +28,7 @@ struct ShownWindow {
     }
     PictureButton* Button(const QString& name) const;
 
-    // Left click on a picture button; for "Image2_0" it returns when the game is over.
+    // Left click on a picture button; for "newGameButton" it returns when the game is over.
     void Click(const QString& name) const;
 
     // The window as the player sees it, and the colour of one of its pixels.
@@ -65,5 +65,8 @@ void PlayScripted(ShownWindow& window, const std::function<void()>& script);
 
 // Top-left corner of the well's drawing area in window coordinates.
 inline constexpr QPoint WellOrigin{18, 17};
+
+// The four menu buttons by object name, in screen order from the top.
+inline const char* const MenuButtonNames[4] = {"newGameButton", "highScoresButton", "optionsButton", "pauseButton"};
 
 }  // namespace fallox::test

@@ -74,7 +74,7 @@ protected:
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
-    QLineEdit* LevelBox() { return Find<QLineEdit>("txtStartingLevel"); }
+    QLineEdit* LevelBox() { return Find<QLineEdit>("levelBox"); }
     QCheckBox* Box(const char* name) { return Find<QCheckBox>(name); }
 
     void OpenActive()
@@ -89,7 +89,7 @@ protected:
         LevelBox()->setFocus(Qt::TabFocusReason);
         LevelBox()->setText(text);
         ASSERT_TRUE(LevelBox()->hasFocus()) << "focus changes need an active dialog";
-        Box("chkFillLines")->setFocus(Qt::TabFocusReason);
+        Box("fillLinesBox")->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
     }
 
@@ -118,20 +118,20 @@ TEST_F(OptionsDialogTest, ControlsSitWhereTheDesignPutsThem)
     EXPECT_EQ(m_dialog.windowTitle(), "Brixel32 Options");
     EXPECT_TRUE(m_dialog.windowFlags() & Qt::FramelessWindowHint);
     const std::vector<std::pair<const char*, QRect>> layout = {
-        {"Label1(0)", {24, 64, 113, 17}},      {"txtStartingLevel", {128, 64, 25, 19}},
-        {"Label1(1)", {24, 104, 113, 17}},     {"chkFillLines", {128, 104, 14, 14}},
-        {"Label1(2)", {24, 136, 113, 17}},     {"chkPlaySounds", {128, 136, 14, 14}},
-        {"Label1(3)", {24, 168, 113, 17}},     {"chkSkipIntro", {128, 168, 14, 14}},
-        {"Image1(0)", {48, 200, 95, 23}},      {"Image1(1)", {48, 240, 95, 23}},
-        {"Label2", {24, 280, 137, 17}},
+        {"levelRowCaption", {24, 64, 113, 17}},      {"levelBox", {128, 64, 25, 19}},
+        {"fillLinesRowCaption", {24, 104, 113, 17}},     {"fillLinesBox", {128, 104, 14, 14}},
+        {"soundRowCaption", {24, 136, 113, 17}},     {"soundBox", {128, 136, 14, 14}},
+        {"hideIntroRowCaption", {24, 168, 113, 17}},     {"hideIntroBox", {128, 168, 14, 14}},
+        {"okButton", {48, 200, 95, 23}},      {"cancelButton", {48, 240, 95, 23}},
+        {"homepageLink", {24, 280, 137, 17}},
     };
     for (const auto& [name, rect] : layout) {
         EXPECT_EQ(Find<QWidget>(name)->geometry(), rect) << name;
     }
-    EXPECT_EQ(Find<QLabel>("Label1(0)")->text(), "Start  Level (0 - 9):");
-    EXPECT_EQ(Find<QLabel>("Label1(3)")->text(), "Intro ausblenden");
+    EXPECT_EQ(Find<QLabel>("levelRowCaption")->text(), "Start  Level (0 - 9):");
+    EXPECT_EQ(Find<QLabel>("hideIntroRowCaption")->text(), "Intro ausblenden");
     EXPECT_EQ(LevelBox()->text(), "0");
-    const QLabel* link = Find<QLabel>("Label2");
+    const QLabel* link = Find<QLabel>("homepageLink");
     EXPECT_EQ(link->text(), FALLOX_HOMEPAGE_TEXT);
     EXPECT_TRUE(link->font().bold() && link->font().underline());
     EXPECT_EQ(link->font().pixelSize(), 13);
@@ -142,12 +142,12 @@ TEST_F(OptionsDialogTest, TabVisitsLevelBoxAndCheckBoxesOnly)
 {
     OpenActive();
     LevelBox()->setFocus(Qt::OtherFocusReason);
-    for (const char* next : {"chkFillLines", "chkPlaySounds", "chkSkipIntro", "txtStartingLevel"}) {
+    for (const char* next : {"fillLinesBox", "soundBox", "hideIntroBox", "levelBox"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
     }
-    for (const char* name : {"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label2", "Image1(0)", "Image1(1)"}) {
+    for (const char* name : {"levelRowCaption", "fillLinesRowCaption", "soundRowCaption", "hideIntroRowCaption", "homepageLink", "okButton", "cancelButton"}) {
         EXPECT_EQ(Find<QWidget>(name)->focusPolicy(), Qt::NoFocus) << name;
     }
 }
@@ -157,7 +157,7 @@ TEST_F(OptionsDialogTest, FirstOpeningSitsBesideTheMainWindowLaterOnesWhereLeft)
     m_dialog.Open(&m_main);
     EXPECT_EQ(m_dialog.frameGeometry().topLeft(), QPoint(435, 50));
     m_dialog.move(10, 20);
-    Release("Image1(1)");
+    Release("cancelButton");
     m_main.move(300, 300);
     m_dialog.Open(&m_main);
     EXPECT_TRUE(m_dialog.isVisible());
@@ -174,11 +174,11 @@ TEST_F(OptionsDialogTest, LevelBoxStartsWithTheLevelReadBackAndOkKeepsIt)
         Settings settings{level, true, false, std::nullopt};
         OptionsDialog dialog(settings, IniPath());
         dialog.Open(&m_main);
-        auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("txtStartingLevel"));
+        auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("levelBox"));
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->text().toStdString(), shown.toStdString());
-        dialog.findChild<QCheckBox*>(QStringLiteral("chkPlaySounds"))->setChecked(true);
-        auto* ok = dialog.findChild<PictureButton*>(QStringLiteral("Image1(0)"));
+        dialog.findChild<QCheckBox*>(QStringLiteral("soundBox"))->setChecked(true);
+        auto* ok = dialog.findChild<PictureButton*>(QStringLiteral("okButton"));
         QTest::mousePress(ok, Qt::LeftButton);
         QTest::mouseRelease(ok, Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible()) << shown.toStdString();
@@ -196,14 +196,14 @@ TEST_F(OptionsDialogTest, CheckBoxesFollowTheSettingsAtEachOpeningLevelBoxKeepsI
     for (const Settings& settings : cases) {
         m_settings = settings;
         m_dialog.Open(&m_main);
-        EXPECT_EQ(Box("chkFillLines")->isChecked(), settings.FillLines.value_or(false));
-        EXPECT_EQ(Box("chkPlaySounds")->isChecked(), settings.PlaySounds.value_or(false));
-        EXPECT_EQ(Box("chkSkipIntro")->isChecked(), settings.HideSplash.value_or(false));
-        for (const char* name : {"chkFillLines", "chkPlaySounds", "chkSkipIntro"}) {
+        EXPECT_EQ(Box("fillLinesBox")->isChecked(), settings.FillLines.value_or(false));
+        EXPECT_EQ(Box("soundBox")->isChecked(), settings.PlaySounds.value_or(false));
+        EXPECT_EQ(Box("hideIntroBox")->isChecked(), settings.HideSplash.value_or(false));
+        for (const char* name : {"fillLinesBox", "soundBox", "hideIntroBox"}) {
             Box(name)->toggle();
         }
         LevelBox()->setText("12");  // no check: the box never loses the focus to a control
-        Release("Image1(1)");
+        Release("cancelButton");
         EXPECT_EQ(LevelBox()->text(), "12");
         EXPECT_EQ(m_settings, settings);
     }
@@ -245,8 +245,8 @@ TEST_F(OptionsDialogTest, OkStoresTheOptionsWritesTheFourKeysAndHides)
 {
     OpenActive();
     EnterLevelAndLeave("7");
-    Box("chkPlaySounds")->setChecked(true);
-    Release("Image1(0)");
+    Box("soundBox")->setChecked(true);
+    Release("okButton");
     EXPECT_FALSE(m_dialog.isVisible());
     EXPECT_EQ(m_settings, (Settings{7.0, false, true, false}));
     EXPECT_EQ(FileBytes(),
@@ -264,7 +264,7 @@ TEST_F(OptionsDialogTest, OkWithAnUncheckedBadLevelRefusesAndSavesNothing)
     LevelBox()->setFocus();
     LevelBox()->setText("12");
     MessageWatcher watcher;
-    Release("Image1(0)");
+    Release("okButton");
     EXPECT_EQ(watcher.count, 1);
     EXPECT_EQ(watcher.text, "Du musst eine Start Level angeben 0 bis 9");
     EXPECT_TRUE(m_dialog.isVisible());
@@ -284,9 +284,9 @@ TEST_F(OptionsDialogTest, CancelLeavesSettingsAndFileAlone)
     OpenActive();
     LevelBox()->setFocus();
     LevelBox()->setText("12");  // closing the dialog is no reason to check it
-    Box("chkFillLines")->setChecked(true);
+    Box("fillLinesBox")->setChecked(true);
     MessageWatcher watcher;
-    Release("Image1(1)", Qt::RightButton);
+    Release("cancelButton", Qt::RightButton);
     QTest::qWait(20);
     EXPECT_EQ(watcher.count, 0);
     EXPECT_FALSE(m_dialog.isVisible());
@@ -301,7 +301,7 @@ TEST_F(OptionsDialogTest, CommaLocaleReadsTheLevelUpToTheComma)
     OpenActive();
     MessageWatcher watcher;
     EnterLevelAndLeave("4,5");
-    Release("Image1(0)");
+    Release("okButton");
     EXPECT_EQ(watcher.count, 0);
     EXPECT_EQ(m_settings.StartingLevel, 4.0);
 }
@@ -311,7 +311,7 @@ TEST_F(OptionsDialogTest, UnwritableFileIsSilentAndTheNewOptionsHold)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("Brixel32.ini"));
     m_dialog.Open(&m_main);
     MessageWatcher watcher;
-    Release("Image1(0)");
+    Release("okButton");
     QTest::qWait(20);
     EXPECT_EQ(watcher.count, 0);
     EXPECT_FALSE(m_dialog.isVisible());
@@ -321,7 +321,7 @@ TEST_F(OptionsDialogTest, UnwritableFileIsSilentAndTheNewOptionsHold)
 TEST_F(OptionsDialogTest, PictureButtonsShowReverseWhilePressedAndActOnReleaseOutside)
 {
     const QImage reverse = SkinPicture("Reverse", 1).toImage();
-    for (const auto& [name, released] : {std::pair{"Image1(0)", "OK"}, std::pair{"Image1(1)", "Abbrechen"}}) {
+    for (const auto& [name, released] : {std::pair{"okButton", "OK"}, std::pair{"cancelButton", "Abbrechen"}}) {
         m_dialog.Open(&m_main);
         auto* button = Find<PictureButton>(name);
         EXPECT_EQ(button->pixmap().toImage(), SkinPicture(released, 1).toImage()) << name;
@@ -348,8 +348,8 @@ TEST_F(OptionsDialogTest, LinkOpensTheHomePageOnALeftClickOnly)
     const QString scheme = QUrl(FALLOX_HOMEPAGE_URL).scheme();
     QDesktopServices::setUrlHandler(scheme, &browser, "Open");
     m_dialog.Open(&m_main);
-    QTest::mouseClick(Find<QLabel>("Label2"), Qt::RightButton);
-    QTest::mouseClick(Find<QLabel>("Label2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>("homepageLink"), Qt::RightButton);
+    QTest::mouseClick(Find<QLabel>("homepageLink"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(scheme);
     ASSERT_EQ(browser.opened.size(), 1u);
     EXPECT_EQ(browser.opened.front(), QUrl(FALLOX_HOMEPAGE_URL));
