@@ -24,10 +24,8 @@ public:
     bool HasPicture() const { return m_presented; }
     const QImage& Picture() const { return m_picture; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     QImage m_picture;
+    QWidget* m_canvas;  // the drawing area, hidden until the first presentation
     bool m_presented = false;
 };
