@@ -14,21 +14,14 @@ start_openbox() {
 
 # Starts the program copied into a folder of our own (it keeps scores.lst
 # beside itself), with its options and data there too and a trace of every
-# presented well in $WORK/trace.log; sets PID, WX and WY.
+# presented well among its messages in $WORK/game.log; sets PID, WX and WY.
 start_traced_game() {
-  mkdir -p "$WORK/game" "$WORK/config" "$WORK/data"
-  cp "$1" "$WORK/game/fallox"
-  XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" FALLOX_TRACE=1 "$WORK/game/fallox" 2>"$WORK/trace.log" &
-  PID=$!
-  PIDS+=("$PID")
-  wait_for 100 has_main_window "$PID" || fail "the main window did not appear"
-  eval "$(xdotool getwindowgeometry --shell "$(main_window "$PID")")"
-  WX=$X
-  WY=$Y
+  prepare_game "$1"
+  FALLOX_TRACE=1 start_game
 }
 
 # Wells presented so far.
-presents() { grep -c ' present ' "$WORK/trace.log"; }
+presents() { grep -c ' present ' "$WORK/game.log"; }
 
 # Top-left corner of window $1 on the screen, as "X Y".
 position_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$X $Y"; }

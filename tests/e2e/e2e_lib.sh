@@ -37,3 +37,27 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 main_window() { xdotool search --onlyvisible --pid "$1" --name '^Fallox$' 2>/dev/null | head -n1; }
 has_main_window() { [ -n "$(main_window "$1")" ]; }
+
+# Copies the program into a folder of our own (it keeps scores.lst beside
+# itself), with its options and data folders beside it; sets GAME and INI.
+prepare_game() {
+  mkdir -p "$WORK/game" "$WORK/config" "$WORK/data"
+  cp "$1" "$WORK/game/fallox"
+  GAME="$WORK/game/fallox"
+  INI="$WORK/config/Brixel32.ini"
+  export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data"
+}
+
+# Starts $GAME, its messages going to $WORK/game.log, and waits for its main
+# window; sets PID, WX and WY.
+start_game() {
+  "$GAME" 2>>"$WORK/game.log" &
+  PID=$!
+  PIDS+=("$PID")
+  wait_for 100 has_main_window "$PID" || fail "the main window did not appear"
+  eval "$(xdotool getwindowgeometry --shell "$(main_window "$PID")")"
+  WX=$X
+  WY=$Y
+}
+
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }

@@ -9,29 +9,16 @@ set -uo pipefail
 SOURCE_GAME=${1:?usage: options_restart_e2e.sh path/to/fallox}
 source "$(dirname "$0")/e2e_lib.sh"
 
-mkdir -p "$WORK/game" "$WORK/config" "$WORK/data"
-cp "$SOURCE_GAME" "$WORK/game/fallox"
-GAME="$WORK/game/fallox"
-export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" SDL_AUDIODRIVER=dummy
-INI="$WORK/config/Brixel32.ini"
+prepare_game "$SOURCE_GAME"
+export SDL_AUDIODRIVER=dummy
 FOREIGN=$'; notes of my own\r\n[Desktop]\r\nWallpaper=flowers.bmp\r\n'
 printf '%s' "$FOREIGN" >"$INI"
 cp "$INI" "$WORK/foreign.ini"
 
-start_game() {
-  "$GAME" 2>>"$WORK/game.log" &
-  PID=$!
-  PIDS+=("$PID")
-  wait_for 100 has_main_window "$PID" || fail "the main window did not appear"
-  eval "$(xdotool getwindowgeometry --shell "$(main_window "$PID")")"
-  WX=$X
-  WY=$Y
-}
 end_game() {
   click $((WX + 313)) $((WY + 14))
   wait_for 50 bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
 }
-click() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
 # The search by name also turns up the main window; the dialog is the one of its own size.
 open_options() {
   click $((WX + 213)) $((WY + 70))

@@ -9,24 +9,9 @@ set -uo pipefail
 SOURCE_GAME=${1:?usage: scores_options_e2e.sh path/to/fallox}
 source "$(dirname "$0")/e2e_lib.sh"
 
-# The program keeps scores.lst beside itself: run a copy in a folder of our own.
-mkdir -p "$WORK/game" "$WORK/config" "$WORK/data"
-cp "$SOURCE_GAME" "$WORK/game/fallox"
-GAME="$WORK/game/fallox"
-export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data"
-INI="$WORK/config/Brixel32.ini"
+prepare_game "$SOURCE_GAME"
 SCORES="$WORK/game/scores.lst"
 
-start_game() {
-  "$GAME" 2>>"$WORK/game.log" &
-  PID=$!
-  PIDS+=("$PID")
-  wait_for 100 has_main_window "$PID" || fail "the main window did not appear"
-  eval "$(xdotool getwindowgeometry --shell "$(main_window "$PID")")"
-  WX=$X
-  WY=$Y
-}
-click() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
 # The visible window of our program called $1, other than the main window.
 other_window() {
   for w in $(xdotool search --onlyvisible --pid "$PID" --name "$1" 2>/dev/null); do
