@@ -19,6 +19,8 @@ struct WindowWithPiece {
     {
         window.ShowCentred();
         (void)QTest::qWaitForWindowExposed(&window);
+        // As in a game: the first press of a menu button took the intro away.
+        window.SetIntroVisible(false);
         GameState& s = window.Game().State();
         s.SurfacesTaken = true;
         s.GameRunning = True16;
