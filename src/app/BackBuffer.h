@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 #include <QImage>
 
@@ -16,19 +15,15 @@
 class BackBuffer {
 public:
     static constexpr int TileSize = 16;            // pixels, both ways
-    static constexpr int Columns = 10;
-    static constexpr int Rows = 18;
     static constexpr QSize Size{162, 290};         // the well plus its margin
     static constexpr QRect WellArea{1, 1, 160, 288};  // the part the screen shows
     static constexpr QRgb Background = 0xFFC0C0C0; // light gray, (192, 192, 192)
 
-    BackBuffer();
+    // Takes the tiles for a screen of this device pixel ratio.
+    explicit BackBuffer(qreal devicePixelRatio);
 
-    // Takes the tiles for a screen of this device pixel ratio and paints the
-    // screen's well again from the cells' tiles.
-    void SetScreenRatio(qreal devicePixelRatio);
-
-    // Copies tile 0..7 (0 the empty cell) onto cell (column 1..10, row 1..18).
+    // Copies tile 0..7 (0 the empty cell) onto cell (column 1..10, row 1..18),
+    // in both the buffer and the screen's well.
     void PaintTile(int col, int row, int tile);
 
     const QImage& Image() const { return m_image; }
@@ -37,12 +32,9 @@ public:
     const QImage& ScreenImage() const { return m_screen; }
 
 private:
-    void PaintScreenTile(int col, int row, int tile);
-
     QImage m_image;
+    int m_screenTileSize;                 // screen pixels per cell, both ways
     std::array<QImage, 8> m_tiles;        // the empty cell and the seven piece colours
     QImage m_screen;
     std::array<QImage, 8> m_screenTiles;  // the same tiles at the screen's scale
-    int m_screenTileSize = TileSize;      // screen pixels per cell, both ways
-    std::array<std::int8_t, Columns * Rows> m_cells{};  // tile of each cell, -1 while never painted
 };

@@ -36,7 +36,10 @@ const char* const MenuCaptionNames[MenuButtons] = {"newGameCaption", "highScores
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : SkinnedWindow(QStringLiteral("Fallox"), ClientSize, parent), m_host(*this), m_game(m_host)
+    : SkinnedWindow(QStringLiteral("Fallox"), ClientSize, parent),
+      m_host(*this),
+      m_game(m_host),
+      m_backBuffer(devicePixelRatioF())
 {
     SetBackground(DesignPicture(QStringLiteral("background"), devicePixelRatioF()));
 
@@ -55,7 +58,6 @@ void MainWindow::CreateControls()
 {
     // The well's frame is part of the background; the well and the intro
     // picture over it both show their pictures inside that frame.
-    m_backBuffer.SetScreenRatio(devicePixelRatioF());
     m_well = new WellView(this);
     m_well->setObjectName(QStringLiteral("well"));
     m_well->setGeometry(16, 15, 164, 292);

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "app/BackBuffer.h"
 #include "app/PixelCopy.h"
 
 namespace {
@@ -39,10 +38,8 @@ private:
 
 }  // namespace
 
-WellView::WellView(QWidget* parent)
-    : QWidget(parent), m_picture(DrawingSize, QImage::Format_RGB32), m_canvas(new WellCanvas(m_picture, this))
+WellView::WellView(QWidget* parent) : QWidget(parent), m_canvas(new WellCanvas(m_picture, this))
 {
-    m_picture.fill(BackBuffer::Background);
     m_canvas->setGeometry(QRect(QPoint(Border, Border), DrawingSize));
     m_canvas->hide();
 }
