@@ -50,6 +50,13 @@ void Game::ShowCounters()
     m_host.SetCounterText(Counter::Lines, std::to_string(m_s.Lines));
 }
 
+void Game::PlayEffect(int number)
+{
+    if (m_s.Options.PlaySounds.value_or(false)) {
+        m_host.PlaySound(number);
+    }
+}
+
 void Game::NewGame()
 {
     ++m_game;  // a game still running underneath this one stops when it sees this
@@ -241,12 +248,10 @@ void Game::DropStep()
     if (!LowerPiece(m_s)) {
         m_s.NewPiece = true;
     }
-    if (m_s.Options.PlaySounds.value_or(false)) {
-        if (m_s.NewPiece) {
-            m_host.PlaySound(SoundLanding);
-        } else if (!m_s.Dropping) {
-            m_host.PlaySound(SoundStep);
-        }
+    if (m_s.NewPiece) {
+        PlayEffect(SoundLanding);
+    } else if (!m_s.Dropping) {
+        PlayEffect(SoundStep);
     }
 }
 
@@ -261,10 +266,8 @@ void Game::ClearFullLines()
     if (Superseded(game)) {
         return;
     }
-    // The sound flag is read when each effect is due: the player may have
-    // switched it in the options during the pause before.
-    if (rows > 0 && m_s.Options.PlaySounds.value_or(false)) {
-        m_host.PlaySound(RowSound(rows));
+    if (rows > 0) {
+        PlayEffect(RowSound(rows));
     }
 
     int r = WellRows;
@@ -289,9 +292,7 @@ void Game::ClearFullLines()
 
     const int rises = LevelRises(m_s.Lines, rows);
     if (rises > 0) {
-        if (m_s.Options.PlaySounds.value_or(false)) {
-            m_host.PlaySound(SoundLevel);
-        }
+        PlayEffect(SoundLevel);
         ApplyLevelRises(m_s, rises);
     }
     m_s.Lines = SaturatingAdd16(m_s.Lines, rows);

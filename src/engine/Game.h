@@ -63,6 +63,9 @@ private:
     std::int16_t DrawPieceType();
     void AddScore(std::int64_t points);
     void ShowCounters();
+    // Plays effect 101..107 when sounds are on at this moment: the player may
+    // have switched them in the options during a wait just before.
+    void PlayEffect(int number);
     bool Superseded(std::uint64_t game) const { return m_game != game || m_exitRequested; }
 
     GameHost& m_host;
