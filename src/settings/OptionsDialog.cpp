@@ -72,12 +72,12 @@ void OptionsDialog::CreateControls()
     m_levelBox->setTextMargins(0, 0, 0, 0);
     m_levelBox->installEventFilter(this);
 
-    CreateRowLabel(0, QStringLiteral("Start  Level (0 - 9):"), 64);
-    CreateRowLabel(1, QStringLiteral("Steine beim Start:"), 104);
+    CreateRowLabel(0, "levelRowCaption", QStringLiteral("Start  Level (0 - 9):"), 64);
+    CreateRowLabel(1, "fillLinesRowCaption", QStringLiteral("Steine beim Start:"), 104);
     m_fillLinesBox = CreateCheckBox(QStringLiteral("fillLinesBox"), 104);
-    CreateRowLabel(2, QStringLiteral("Sound:"), 136);
+    CreateRowLabel(2, "soundRowCaption", QStringLiteral("Sound:"), 136);
     m_soundBox = CreateCheckBox(QStringLiteral("soundBox"), 136);
-    CreateRowLabel(3, QStringLiteral("Intro ausblenden"), 168);
+    CreateRowLabel(3, "hideIntroRowCaption", QStringLiteral("Intro ausblenden"), 168);
     m_hideIntroBox = CreateCheckBox(QStringLiteral("hideIntroBox"), 168);
 
     const qreal ratio = devicePixelRatioF();
@@ -104,12 +104,10 @@ void OptionsDialog::CreateControls()
     setTabOrder(m_soundBox, m_hideIntroBox);
 }
 
-QLabel* OptionsDialog::CreateRowLabel(int index, const QString& text, int top)
+QLabel* OptionsDialog::CreateRowLabel(int index, const char* name, const QString& text, int top)
 {
     QLabel* label = AddLabel(text, QRect(QPoint(LabelLeft, top), RowLabelSize), DesignFont(StandardPixels), Qt::white);
-    static const char* const names[] = {"levelRowCaption", "fillLinesRowCaption", "soundRowCaption",
-                                        "hideIntroRowCaption"};
-    label->setObjectName(QString::fromLatin1(names[index]));
+    label->setObjectName(QString::fromLatin1(name));
     m_rowLabels[index] = label;
     return label;
 }

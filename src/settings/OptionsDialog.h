@@ -46,7 +46,7 @@ protected:
 
 private:
     void CreateControls();
-    QLabel* CreateRowLabel(int index, const QString& text, int top);
+    QLabel* CreateRowLabel(int index, const char* name, const QString& text, int top);
     QCheckBox* CreateCheckBox(const QString& name, int top);
 
     // The two picture buttons, top to bottom.
