@@ -88,8 +88,7 @@ void MainWindow::CreateControls()
     for (int i = 0; i < MenuButtons; ++i) {
         const auto button = static_cast<MenuButton>(i);
         const int top = MenuTop + MenuSpacing * i;
-        m_menuButtons[i] = CreateButton(MenuButtonNames[i],
-                                        QPoint(MenuButtonLeft, top), buttonUp, buttonDown);
+        m_menuButtons[i] = CreateButton(MenuButtonNames[i], QPoint(MenuButtonLeft, top), buttonUp, buttonDown);
         connect(m_menuButtons[i], &PictureButton::MouseDown, this, [this, button] { onMenuButtonPressed(button); });
         connect(m_menuButtons[i], &PictureButton::MouseUp, this, [this, button] { onMenuButtonReleased(button); });
         CreateLabel(MenuCaptionNames[i], QString::fromUtf8(MenuCaptions[i]),
@@ -103,10 +102,9 @@ void MainWindow::CreateControls()
     m_linesLabel = CreateLabel("linesLabel", QStringLiteral("0"), QRect(240, 248, 76, 20), counter, CounterYellow);
     m_levelLabel = CreateLabel("levelLabel", QStringLiteral("0"), QRect(240, 272, 76, 20), counter, CounterYellow);
 
-    m_titleButtons[0] = CreateButton("minimiseButton", QPoint(272, 8), SkinPicture(QStringLiteral("klein"), devicePixelRatioF()),
-                                     SkinPicture(QStringLiteral("rklein"), devicePixelRatioF()));
-    m_titleButtons[1] = CreateButton("closeButton", QPoint(304, 8), SkinPicture(QStringLiteral("exit"), devicePixelRatioF()),
-                                     SkinPicture(QStringLiteral("rexit"), devicePixelRatioF()));
+    m_titleButtons[0] = CreateButton("minimiseButton", QPoint(272, 8), QPixmap(), QPixmap());
+    m_titleButtons[1] = CreateButton("closeButton", QPoint(304, 8), QPixmap(), QPixmap());
+    LoadTitleButtonPictures();
     for (int i = 0; i < 2; ++i) {
         const auto button = static_cast<TitleButton>(i);
         connect(m_titleButtons[i], &PictureButton::MouseUp, this, [this, button] { onTitleButtonReleased(button); });
@@ -172,8 +170,10 @@ bool MainWindow::IsGameWindow(const QWindow* window)
 void MainWindow::LoadTitleButtonPictures()
 {
     const qreal ratio = devicePixelRatioF();
-    Button(TitleButton::Minimise)->SetPictures(SkinPicture(QStringLiteral("klein"), ratio), SkinPicture(QStringLiteral("rklein"), ratio));
-    Button(TitleButton::Close)->SetPictures(SkinPicture(QStringLiteral("exit"), ratio), SkinPicture(QStringLiteral("rexit"), ratio));
+    Button(TitleButton::Minimise)->SetPictures(SkinPicture(QStringLiteral("klein"), ratio),
+                                               SkinPicture(QStringLiteral("rklein"), ratio));
+    Button(TitleButton::Close)->SetPictures(SkinPicture(QStringLiteral("exit"), ratio),
+                                            SkinPicture(QStringLiteral("rexit"), ratio));
 }
 
 void MainWindow::changeEvent(QEvent* event)
