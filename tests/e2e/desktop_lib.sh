@@ -23,18 +23,6 @@ start_traced_game() {
 # Wells presented so far.
 presents() { grep -c ' present ' "$WORK/game.log"; }
 
-# Top-left corner of window $1 on the screen, as "X Y".
-position_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$X $Y"; }
-
-# The visible window of the program called $1, other than the main window.
-other_window() {
-  for w in $(xdotool search --onlyvisible --pid "$PID" --name "$1" 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    if [ "$WIDTH" != 336 ] || [ "$HEIGHT" != 328 ]; then echo "$w"; return 0; fi
-  done
-  return 1
-}
-
 # Starts weston with its headless backend as a 1024x768 Wayland session on a
 # socket of our own; with "xwayland" as $1 it offers XWayland too, and
 # XWAYLAND_DISPLAY names its X display. Sets WAYLAND_SOCKET_NAME.

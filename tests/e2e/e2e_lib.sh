@@ -61,3 +61,16 @@ start_game() {
 }
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
+
+# Top-left corner of window $1 on the screen, as "X Y".
+position_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$X $Y"; }
+
+# The visible window of the program ($PID) called $1, other than the main window
+# (a search by name also turns that up).
+other_window() {
+  for w in $(xdotool search --onlyvisible --pid "$PID" --name "$1" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    if [ "$WIDTH" != 336 ] || [ "$HEIGHT" != 328 ]; then echo "$w"; return 0; fi
+  done
+  return 1
+}

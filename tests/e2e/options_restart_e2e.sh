@@ -19,17 +19,10 @@ end_game() {
   click $((WX + 313)) $((WY + 14))
   wait_for 50 bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
 }
-# The search by name also turns up the main window; the dialog is the one of its own size.
 open_options() {
   click $((WX + 213)) $((WY + 70))
-  for ((i = 0; i < 50; i++)); do
-    for w in $(xdotool search --onlyvisible --pid "$PID" --name '^Brixel32 Options$' 2>/dev/null); do
-      eval "$(xdotool getwindowgeometry --shell "$w")"
-      if [ "$WIDTH" = 173 ]; then OX=$X; OY=$Y; return 0; fi
-    done
-    sleep 0.1
-  done
-  fail "the options dialog did not open"
+  wait_for 50 other_window '^Brixel32 Options$' || fail "the options dialog did not open"
+  read -r OX OY <<<"$(position_of "$(other_window '^Brixel32 Options$')")"
 }
 press_ok() { click $((OX + 95)) $((OY + 211)); }
 fill_box() { click $((OX + 135)) $((OY + 111)); }

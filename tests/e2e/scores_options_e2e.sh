@@ -12,14 +12,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 prepare_game "$SOURCE_GAME"
 SCORES="$WORK/game/scores.lst"
 
-# The visible window of our program called $1, other than the main window.
-other_window() {
-  for w in $(xdotool search --onlyvisible --pid "$PID" --name "$1" 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    if [ "$WIDTH" != 336 ] || [ "$HEIGHT" != 328 ]; then echo "$w"; return 0; fi
-  done
-  return 1
-}
 options_at() { eval "$(xdotool getwindowgeometry --shell "$(other_window '^Brixel32 Options$')")"; OX=$X; OY=$Y; }
 
 start_game

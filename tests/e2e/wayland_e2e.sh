@@ -12,14 +12,13 @@ source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/desktop_lib.sh"
 command -v xwininfo >/dev/null 2>&1 || { echo "SKIP: xwininfo is not installed"; exit 77; }
 
-mkdir -p "$WORK/game" "$WORK/config" "$WORK/data"
-cp "$SOURCE_GAME" "$WORK/game/fallox"
+prepare_game "$SOURCE_GAME"
 # A Wayland session as GNOME and KDE set it up; the player chose no platform.
 unset QT_QPA_PLATFORM
-export XDG_SESSION_TYPE=wayland XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data"
+export XDG_SESSION_TYPE=wayland
 
 start_weston xwayland
-WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" DISPLAY="$XWAYLAND_DISPLAY" "$WORK/game/fallox" 2>"$WORK/game.log" &
+WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" DISPLAY="$XWAYLAND_DISPLAY" "$GAME" 2>"$WORK/game.log" &
 PID=$!
 PIDS+=("$PID")
 xwayland_window() { DISPLAY="$XWAYLAND_DISPLAY" main_window "$PID"; }
@@ -35,7 +34,7 @@ kill "$PID"; wait "$PID" 2>/dev/null
 
 # Without XWayland the program runs natively: a window titled Fallox (seen in
 # libwayland's log of the requests), no crash and not a word of complaint.
-WAYLAND_DEBUG=client WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" env -u DISPLAY "$WORK/game/fallox" 2>"$WORK/native.log" &
+WAYLAND_DEBUG=client WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" env -u DISPLAY "$GAME" 2>"$WORK/native.log" &
 PID=$!
 PIDS+=("$PID")
 native_window() { grep -q 'xdg_toplevel@[0-9]*\.set_title("Fallox")' "$WORK/native.log"; }
