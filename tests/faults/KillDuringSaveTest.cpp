@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "highscores/ScoreFile.h"
-#include "highscores/ScratchDir.h"
+#include "support/ScratchDir.h"
 #include "settings/SettingsStore.h"
 
 namespace brixel {

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "GuiTestSupport.h"
-#include "ScratchDir.h"
+#include "support/ScratchDir.h"
 
 namespace brixel {
 namespace {

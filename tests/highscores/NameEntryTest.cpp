@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ScratchDir.h"
+#include "support/ScratchDir.h"
 #include "highscores/ScoreFile.h"
 
 namespace brixel {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ScratchDir.h"
+#include "support/ScratchDir.h"
 
 namespace brixel {
 namespace {

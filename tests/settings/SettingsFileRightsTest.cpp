@@ -3,13 +3,11 @@
 // new files. The save must leave all of that as it found it.
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
+#include "support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +20,8 @@ namespace brixel {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::WriteBytes;
 
 const Settings LevelSevenSoundOnly{7.0, false, true, false};
 const std::string Foreign = "; mine\r\n[Other]\r\nx=1\r\n";
@@ -34,30 +34,6 @@ const std::string ForeignThenOurs = Foreign +
 
 class SettingsFileRightsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device seed;
-        m_dir = fs::temp_directory_path() /
-                ("fallox-rights-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                 std::to_string(seed()));
-        fs::create_directories(m_dir);
-        m_ini = m_dir / SettingsFileName;
-    }
-
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(m_dir, ignored);
-    }
-
-    static void Write(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
-
-    static std::string Read(const fs::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
 
     // Names in `folder`, so a test sees any sibling file a save left behind.
     static std::set<std::string> Names(const fs::path& folder)
@@ -69,8 +45,9 @@ protected:
         return names;
     }
 
-    fs::path m_dir;
-    fs::path m_ini;
+    test::ScratchDir m_scratch;
+    const fs::path m_dir = m_scratch.Path();
+    const fs::path m_ini = m_dir / SettingsFileName;
 };
 
 TEST_F(SettingsFileRightsTest, ALinkedFileIsWrittenThroughTheLinkAndStaysALink)
@@ -90,14 +67,14 @@ TEST_F(SettingsFileRightsTest, ALinkedFileIsWrittenThroughTheLinkAndStaysALink)
         fs::remove(m_ini);
         fs::create_directories(m_dir / "dotfiles");
         if (c.targetExists) {
-            Write(m_dir / link, Foreign);
+            WriteBytes(m_dir / link, Foreign);
         }
         fs::create_symlink(link, m_ini);
 
         ASSERT_TRUE(SaveSettings(LevelSevenSoundOnly, m_ini)) << c.what;
         ASSERT_TRUE(fs::is_symlink(m_ini)) << c.what << ": the link was replaced by a file";
         EXPECT_EQ(fs::read_symlink(m_ini), link) << c.what;
-        EXPECT_EQ(Read(m_dir / link), c.expected) << c.what;
+        EXPECT_EQ(ReadBytes(m_dir / link), c.expected) << c.what;
         EXPECT_EQ(LoadSettings(m_ini), LevelSevenSoundOnly) << c.what;
         EXPECT_EQ(Names(m_dir / "dotfiles"), std::set<std::string>{"fallox.ini"}) << c.what;
         EXPECT_EQ(Names(m_dir), (std::set<std::string>{"dotfiles", std::string(SettingsFileName)})) << c.what;
@@ -107,12 +84,12 @@ TEST_F(SettingsFileRightsTest, ALinkedFileIsWrittenThroughTheLinkAndStaysALink)
 TEST_F(SettingsFileRightsTest, TheOldFilesPermissionsAreKept)
 {
     for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0664)}) {
-        Write(m_ini, Foreign);
+        WriteBytes(m_ini, Foreign);
         fs::permissions(m_ini, mode);
         ASSERT_TRUE(SaveSettings(LevelSevenSoundOnly, m_ini));
         EXPECT_EQ(static_cast<unsigned>(fs::status(m_ini).permissions()), static_cast<unsigned>(mode))
             << "modes in octal: " << std::oct << static_cast<unsigned>(mode);
-        EXPECT_EQ(Read(m_ini), ForeignThenOurs);
+        EXPECT_EQ(ReadBytes(m_ini), ForeignThenOurs);
         fs::remove(m_ini);
     }
 }
@@ -143,11 +120,11 @@ bool SaveWithoutRightsToTheFolder(const fs::path& file)
 
 TEST_F(SettingsFileRightsTest, AFolderThatTakesNoNewFilesGetsTheFileWrittenInPlace)
 {
-    Write(m_ini, Foreign + "[Brixel32]\r\nStarting Level=3.000\r\nFill Lines=True\r\nPlay Sounds=False\r\n"
+    WriteBytes(m_ini, Foreign + "[Brixel32]\r\nStarting Level=3.000\r\nFill Lines=True\r\nPlay Sounds=False\r\n"
                            "Hide Splash=True\r\n; a long tail the shorter text must not leave behind\r\n");
     fs::permissions(m_ini, fs::perms(0644));
     EXPECT_TRUE(SaveWithoutRightsToTheFolder(m_ini));
-    EXPECT_EQ(Read(m_ini), Foreign +
+    EXPECT_EQ(ReadBytes(m_ini), Foreign +
                                "[Brixel32]\r\nStarting Level=7\r\nFill Lines=False\r\nPlay Sounds=True\r\n"
                                "Hide Splash=False\r\n; a long tail the shorter text must not leave behind\r\n");
     EXPECT_EQ(Names(m_dir), std::set<std::string>{std::string(SettingsFileName)});

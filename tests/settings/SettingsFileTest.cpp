@@ -1,12 +1,10 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
+#include "support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -18,35 +16,12 @@ namespace fs = std::filesystem;
 // Every test gets a folder of its own and leaves nothing behind.
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device seed;
-        m_dir = fs::temp_directory_path() /
-                ("fallox-settings-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                 "-" + std::to_string(seed()));
-        fs::create_directories(m_dir);
-        m_ini = m_dir / SettingsFileName;
-    }
+    void WriteFile(const std::string& bytes) const { test::WriteBytes(m_ini, bytes); }
+    std::string ReadFile() const { return test::ReadBytes(m_ini); }
 
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
-
-    void WriteFile(const std::string& bytes) const
-    {
-        std::ofstream(m_ini, std::ios::binary) << bytes;
-    }
-
-    std::string ReadFile() const
-    {
-        std::ifstream in(m_ini, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    fs::path m_dir;
-    fs::path m_ini;
+    test::ScratchDir m_scratch;
+    const fs::path m_dir = m_scratch.Path();
+    fs::path m_ini = m_dir / SettingsFileName;
 };
 
 const Settings LevelSevenSoundOnly{7.0, false, true, false};

@@ -11,7 +11,8 @@
 
 namespace brixel::test {
 
-// A fresh, empty folder for one test, removed with everything in it afterwards.
+// A fresh, empty folder for one test, removed with everything in it afterwards
+// (also when the test took away its own rights to the folder).
 class ScratchDir {
 public:
     ScratchDir()
@@ -25,6 +26,7 @@ public:
     ~ScratchDir()
     {
         std::error_code ec;
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
     }
     ScratchDir(const ScratchDir&) = delete;
