@@ -104,6 +104,6 @@ int main(int argc, char** argv)
         writeImages(out, scale);
         writeSkin(out, scale);
     }
-    const bool iconsWritten = writeIconTheme(out, QString::fromLocal8Bit(argv[1]));
-    return out.ok() && iconsWritten ? 0 : 1;
+    writeIconTheme(out);
+    return out.ok() ? 0 : 1;
 }

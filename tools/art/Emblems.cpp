@@ -10,7 +10,22 @@
 
 namespace art {
 
+namespace {
+
+// A digit is the tile type of a block, a dot an empty cell.
 const char* const IconRows[4] = {"..6.", ".666", "4773", "2773"};
+
+} // namespace
+
+void forEachIconStone(const std::function<void(int row, int column, const QColor& colour)>& stone)
+{
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            if (IconRows[r][c] != '.')
+                stone(r, c, TileColour[IconRows[r][c] - '0']);
+        }
+    }
+}
 
 namespace {
 
@@ -86,18 +101,13 @@ QImage makeIcon(int size, int scale)
     img.fill(Qt::transparent);
     QPainter p(&img);
     const double cell = size / 4.0;
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            if (IconRows[r][c] == '.')
-                continue;
-            const QColor base = TileColour[IconRows[r][c] - '0'];
-            if (size <= 32)
-                drawPixelBlock(p, QRect(int(c * cell), int(r * cell), int(cell), int(cell)), base);
-            else
-                drawRoundBlock(p, QRectF(c * cell + cell * 0.04, r * cell + cell * 0.04, cell * 0.92, cell * 0.92),
-                               cell, base);
-        }
-    }
+    forEachIconStone([&](int r, int c, const QColor& base) {
+        if (size <= 32)
+            drawPixelBlock(p, QRect(int(c * cell), int(r * cell), int(cell), int(cell)), base);
+        else
+            drawRoundBlock(p, QRectF(c * cell + cell * 0.04, r * cell + cell * 0.04, cell * 0.92, cell * 0.92), cell,
+                           base);
+    });
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }

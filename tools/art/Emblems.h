@@ -3,16 +3,19 @@
 
 #pragma once
 
+#include <QColor>
 #include <QImage>
+
+#include <functional>
 
 namespace art {
 
 // "High Score" in a script face, shrunk to fit if the face found is wide.
 QImage makeHighScoreTitle(int scale);
 
-// The icon's layout, four rows of four cells from the top; a digit is the
-// tile type of a block, a dot an empty cell.
-extern const char* const IconRows[4];
+// Calls `stone(row, column, colour)` for every block of the icon's layout,
+// four rows of four cells from the top, each block in its tile's colour.
+void forEachIconStone(const std::function<void(int row, int column, const QColor& colour)>& stone);
 
 // A T piece landing on a small stack. At 32 pixels every block is crisp 8 x 8
 // pixel art; at larger sizes the blocks are rounded and shaded.

@@ -4,12 +4,9 @@
 #include "Painting.h"
 #include "Writer.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPainter>
 #include <QRectF>
 
-#include <cstdio>
 
 namespace art {
 
@@ -49,16 +46,11 @@ QImage makeTinyIcon(int size)
     img.fill(Qt::transparent);
     QPainter p(&img);
     const int cell = size / 4;
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            if (IconRows[r][c] == '.')
-                continue;
-            const QColor base = TileColour[IconRows[r][c] - '0'];
-            const QRect block(c * cell, r * cell, cell, cell);
-            p.fillRect(block, base);
-            drawRings(p, block, {{lighter(base, 0.45), darker(base, 0.5)}});
-        }
-    }
+    forEachIconStone([&](int r, int c, const QColor& base) {
+        const QRect block(c * cell, r * cell, cell, cell);
+        p.fillRect(block, base);
+        drawRings(p, block, {{lighter(base, 0.45), darker(base, 0.5)}});
+    });
     p.end();
     return img;
 }
@@ -74,26 +66,21 @@ QByteArray makeIconSvg()
     const double round = cell * 0.14;
     QString defs;
     QString body;
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            if (IconRows[r][c] == '.')
-                continue;
-            const QColor base = TileColour[IconRows[r][c] - '0'];
-            const QString id = QStringLiteral("b%1%2").arg(r).arg(c);
-            const QRectF b(c * cell + cell * 0.04, r * cell + cell * 0.04, cell * 0.92, cell * 0.92);
-            const QRectF face = b.adjusted(cell * 0.04, cell * 0.04, -cell * 0.04, -cell * 0.04);
-            const QRectF top = face.adjusted(cell * 0.16, cell * 0.16, -cell * 0.16, -cell * 0.16);
-            defs += gradient(id + QStringLiteral("face"), face.topLeft(), face.bottomRight(),
-                             stop(0, lighter(base, 0.5)) + stop(0.45, base) + stop(1, darker(base, 0.45)));
-            defs += gradient(id + QStringLiteral("gloss"), top.topLeft(), top.center(),
-                             stop(0, Qt::white, 90.0 / 255) + stop(1, Qt::white, 0));
-            body += roundedRect(b, round, QStringLiteral("#000000"),
-                                QStringLiteral(" fill-opacity=\"%1\"").arg(number(230.0 / 255)));
-            body += roundedRect(face, round * 0.8, QStringLiteral("url(#%1face)").arg(id));
-            body += roundedRect(top, round * 0.5, colour(base));
-            body += roundedRect(top, round * 0.5, QStringLiteral("url(#%1gloss)").arg(id));
-        }
-    }
+    forEachIconStone([&](int r, int c, const QColor& base) {
+        const QString id = QStringLiteral("b%1%2").arg(r).arg(c);
+        const QRectF b(c * cell + cell * 0.04, r * cell + cell * 0.04, cell * 0.92, cell * 0.92);
+        const QRectF face = b.adjusted(cell * 0.04, cell * 0.04, -cell * 0.04, -cell * 0.04);
+        const QRectF top = face.adjusted(cell * 0.16, cell * 0.16, -cell * 0.16, -cell * 0.16);
+        defs += gradient(id + QStringLiteral("face"), face.topLeft(), face.bottomRight(),
+                         stop(0, lighter(base, 0.5)) + stop(0.45, base) + stop(1, darker(base, 0.45)));
+        defs += gradient(id + QStringLiteral("gloss"), top.topLeft(), top.center(),
+                         stop(0, Qt::white, 90.0 / 255) + stop(1, Qt::white, 0));
+        body += roundedRect(b, round, QStringLiteral("#000000"),
+                            QStringLiteral(" fill-opacity=\"%1\"").arg(number(230.0 / 255)));
+        body += roundedRect(face, round * 0.8, QStringLiteral("url(#%1face)").arg(id));
+        body += roundedRect(top, round * 0.5, colour(base));
+        body += roundedRect(top, round * 0.5, QStringLiteral("url(#%1gloss)").arg(id));
+    });
     const QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
                                        "viewBox=\"0 0 %1 %1\">\n <defs>\n%2 </defs>\n%3</svg>\n")
@@ -101,19 +88,11 @@ QByteArray makeIconSvg()
     return svg.toUtf8();
 }
 
-bool writeIconTheme(Writer& out, const QString& root)
+void writeIconTheme(Writer& out)
 {
     for (const int size : IconThemeSizes)
         out.png(QStringLiteral("icons/fallox-%1.png").arg(size), size < 32 ? makeTinyIcon(size) : makeIcon(size));
-    const QString svgPath = root + QStringLiteral("/icons/fallox.svg");
-    QDir().mkpath(root + QStringLiteral("/icons"));
-    QFile svg(svgPath);
-    const QByteArray text = makeIconSvg();
-    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) || svg.write(text) != text.size()) {
-        std::fprintf(stderr, "gen_art: cannot write %s\n", qPrintable(svgPath));
-        return false;
-    }
-    return true;
+    out.text(QStringLiteral("icons/fallox.svg"), makeIconSvg());
 }
 
 } // namespace art

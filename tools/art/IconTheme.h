@@ -18,8 +18,7 @@ inline constexpr std::array<int, 7> IconThemeSizes = {16, 32, 48, 64, 128, 256, 
 // The large icon's rounded blocks as an SVG document on a 256-unit square.
 QByteArray makeIconSvg();
 
-// Writes icons/fallox-<size>.png for every size and icons/fallox.svg below the
-// resource folder root; false when a file could not be written.
-bool writeIconTheme(Writer& out, const QString& root);
+// Writes icons/fallox-<size>.png for every size and icons/fallox.svg.
+void writeIconTheme(Writer& out);
 
 } // namespace art

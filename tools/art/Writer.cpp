@@ -1,6 +1,7 @@
 #include "Writer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -17,14 +18,34 @@ void Writer::bmp(const QString& path, const QImage& image)
     save(path, image.convertToFormat(QImage::Format_RGB888), "BMP");
 }
 
+void Writer::text(const QString& path, const QByteArray& bytes)
+{
+    const QString full = prepare(path);
+    QFile file(full);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        failed(full);
+    }
+}
+
 void Writer::save(const QString& path, const QImage& image, const char* format)
+{
+    const QString full = prepare(path);
+    if (!image.save(full, format)) {
+        failed(full);
+    }
+}
+
+QString Writer::prepare(const QString& path) const
 {
     const QString full = m_root + QLatin1Char('/') + path;
     QDir().mkpath(QFileInfo(full).absolutePath());
-    if (!image.save(full, format)) {
-        std::fprintf(stderr, "gen_art: cannot write %s\n", qPrintable(full));
-        m_ok = false;
-    }
+    return full;
+}
+
+void Writer::failed(const QString& full)
+{
+    std::fprintf(stderr, "gen_art: cannot write %s\n", qPrintable(full));
+    m_ok = false;
 }
 
 } // namespace art
