@@ -77,8 +77,11 @@ xdotool mousemove $((NX + 160)) $((NY + 178)) click 1
 wait_for 30 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." ||
   fail "the click on OK after dragging the high-score window did not close it"
 
-# The options window, beside the main window (back in the middle: closing the
-# high scores activated it).
+# The options window, beside the main window. Closing the high scores may
+# give the main window the focus back, which puts it in the middle of the
+# screen again some moments after the click; wait until it stays put.
+settled() { local before; before=$(position_of "$1"); sleep 1; [ "$(position_of "$1")" = "$before" ]; }
+wait_for 5 settled "$MAIN" || fail "the main window does not come to rest after the high scores closed"
 read -r WX WY <<<"$(position_of "$MAIN")"
 xdotool mousemove $((WX + 213)) $((WY + 70)) click 1
 wait_for 30 other_window '^Brixel32 Options$' || fail "the options window did not open"
