@@ -95,6 +95,17 @@ void SkinnedWindow::SetOwner(QWidget* owner)
     windowHandle()->setTransientParent(owner->window()->windowHandle());
 }
 
+void SkinnedWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    QWindow* const own = windowHandle();
+    QWindow* const owner = own != nullptr ? own->transientParent() : nullptr;
+    // A spontaneous hide is the desktop minimising the window, not a close.
+    if (!event->spontaneous() && owner != nullptr && owner->isVisible() && QGuiApplication::focusWindow() == own) {
+        owner->requestActivate();
+    }
+}
+
 namespace {
 
 // Follows the mouse until the left button is let go. The window grabs the

@@ -49,6 +49,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A window that closes while it has the focus hands the focus to its
+    // owner, as owned windows do on every desktop; without a window manager
+    // nobody else would, and the owner would learn only at the next click
+    // that it is the active window again.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QPixmap m_background;

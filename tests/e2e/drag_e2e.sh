@@ -77,15 +77,17 @@ xdotool mousemove $((NX + 160)) $((NY + 178)) click 1
 wait_for 30 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." ||
   fail "the click on OK after dragging the high-score window did not close it"
 
-# The options window, beside the main window. Closing the high scores may
-# give the main window the focus back, which puts it in the middle of the
-# screen again some moments after the click; wait until it stays put.
+# Closing the high scores gives the focus back to the main window, and that
+# puts it in the middle of the screen again, with or without a window
+# manager, before the player clicks anything. The options open beside it.
 settled() { local before; before=$(position_of "$1"); sleep 1; [ "$(position_of "$1")" = "$before" ]; }
 wait_for 5 settled "$MAIN" || fail "the main window does not come to rest after the high scores closed"
 read -r WX WY <<<"$(position_of "$MAIN")"
+[ "$WX $WY" = "344 220" ] || fail "closing the high scores left the main window at $WX,$WY, not back in the centre"
 xdotool mousemove $((WX + 213)) $((WY + 70)) click 1
 wait_for 30 other_window '^Brixel32 Options$' || fail "the options window did not open"
 OPTIONS=$(other_window '^Brixel32 Options$')
+[ "$(position_of "$MAIN")" = "$WX $WY" ] || fail "the main window moved to $(position_of "$MAIN") as the options opened"
 [ "$(position_of "$OPTIONS")" = "$((WX + 336)) $WY" ] ||
   fail "the options opened at $(position_of "$OPTIONS"), not beside the main window at $WX,$WY"
 drag_and_check "$OPTIONS" 160 320 "options window"
