@@ -31,7 +31,7 @@ void Program::Start()
     // outside ASCII reads back on every platform.
     m_window.Game().State().Options = brixel::LoadSettings(SettingsFilePath().toStdU16String());
     m_window.ShowCentred();
-    m_highScores.Window().SetOwner(&m_window);
+    m_highScores.SetOwner(&m_window);
     m_highScores.LoadAtStartup();
     // Looking for a sound device can take a tenth of a second where there is
     // none; do it once the window is on the screen rather than before.

@@ -22,7 +22,6 @@ public:
     void Present(const QImage& screenWell);
 
     bool HasPicture() const { return m_presented; }
-    const QImage& Picture() const { return m_picture; }
 
 private:
     QImage m_picture;

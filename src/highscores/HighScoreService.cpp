@@ -45,6 +45,12 @@ HighScoreService::HighScoreService(std::filesystem::path scoresFile)
 
 HighScoreService::~HighScoreService() = default;
 
+void HighScoreService::SetOwner(QWidget* mainWindow)
+{
+    m_owner = mainWindow;
+    m_window->SetOwner(mainWindow);
+}
+
 void HighScoreService::LoadAtStartup()
 {
     m_entry.LoadHighScores();
@@ -68,7 +74,7 @@ void HighScoreService::ShowFromButton(const QWidget* mainWindow)
 
 std::string HighScoreService::AskName(std::string_view prompt, std::string_view title)
 {
-    QInputDialog dialog;
+    QInputDialog dialog(m_owner);
     dialog.setWindowTitle(FromUtf8(title));
     // The prompt's lines end in CR LF like the file's; the label breaks at LF alone.
     dialog.setLabelText(FromUtf8(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -103,7 +109,7 @@ void HighScoreService::WarnIfNotSaved(const brixel::NameEntryOutcome& outcome)
     }
     m_saveFailureShown = true;
     const QString file = QDir::toNativeSeparators(QString::fromStdU16String(ScoresFile().u16string()));
-    QMessageBox::warning(nullptr, QStringLiteral("Fallox"),
+    QMessageBox::warning(m_owner, QStringLiteral("Fallox"),
                          QStringLiteral("Die High Scores konnten nicht gespeichert werden:\n%1\n\n"
                                         "Dein Eintrag bleibt erhalten, bis Fallox beendet wird.")
                              .arg(file));

@@ -25,6 +25,10 @@ public:
     HighScoreService(const HighScoreService&) = delete;
     HighScoreService& operator=(const HighScoreService&) = delete;
 
+    // Makes the high-score window, the name box and the warning transient
+    // children of `mainWindow`, so every desktop keeps them with it.
+    void SetOwner(QWidget* mainWindow);
+
     // Reads the table at start-up, creating the default file when there is none.
     void LoadAtStartup();
 
@@ -50,5 +54,6 @@ private:
 
     std::unique_ptr<HighScoreWindow> m_window;
     brixel::NameEntry m_entry;
+    QWidget* m_owner = nullptr;  // parent of the boxes; null before SetOwner
     bool m_saveFailureShown = false;  // the player already knows the file cannot be written
 };

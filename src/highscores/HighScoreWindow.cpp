@@ -45,7 +45,7 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
 
     const QPixmap icon = DesignPicture(QStringLiteral("icon"), devicePixelRatioF());
     setWindowIcon(QIcon(icon));
-    m_title = AddPicture(DesignPicture(QStringLiteral("highscore_title"), devicePixelRatioF()), TitlePos);
+    m_lettering = AddPicture(DesignPicture(QStringLiteral("highscore_title"), devicePixelRatioF()), TitlePos);
     m_icon = AddPicture(icon, IconPos);
 
     for (int row = 0; row < brixel::HighScoreCount; ++row) {

@@ -26,7 +26,7 @@ public:
     QLabel* ScoreLabel(int i) const;  // score of place i = 1..5
     QLabel* Icon() const { return m_icon; }
     PictureButton* OkButton() const { return m_okButton; }
-    QLabel* Title() const { return m_title; }
+    QLabel* Lettering() const { return m_lettering; }  // the "High Scores" picture at the top
 
 signals:
     // The window has been hidden by the game (not minimised by the platform).
@@ -46,7 +46,7 @@ private:
 
     QLabel* m_icon = nullptr;
     PictureButton* m_okButton = nullptr;
-    QLabel* m_title = nullptr;
+    QLabel* m_lettering = nullptr;
     std::array<QLabel*, brixel::HighScoreCount> m_rankLabels{};
     std::array<QLabel*, brixel::HighScoreCount> m_nameLabels{};
     std::array<QLabel*, brixel::HighScoreCount> m_scoreLabels{};

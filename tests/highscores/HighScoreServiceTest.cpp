@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <filesystem>
 #include <string>
@@ -170,6 +171,42 @@ TEST_F(HighScoreServiceTest, AFailedSaveWarnsOnceAndKeepsTheEntries)
     EXPECT_EQ(service.CheckHighScore(50), (NameEntryOutcome{2, false}));
     EXPECT_TRUE(player.Unexpected().isEmpty()) << player.Unexpected().join(", ").toStdString();
     EXPECT_EQ(rows.mid(0, 3), QStringList({"1. Erster 100", "2. Zweiter 50", "3. None 0"}));
+}
+
+TEST_F(HighScoreServiceTest, TheNameBoxTheWarningAndTheWindowStayWithTheMainWindow)
+{
+    // On a desktop that places windows itself (native Wayland) only a
+    // transient parent keeps them with the game rather than anywhere.
+    QWidget mainWindow(nullptr, Qt::FramelessWindowHint);
+    mainWindow.setGeometry(100, 50, 335, 329);
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    HighScoreService service(dir.Path() / "missing" / "scores.lst");
+    service.SetOwner(&mainWindow);
+
+    QStringList owners;
+    const auto ownerOf = [&](QWidget* box) {
+        const QWindow* parent = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
+        owners << (parent == mainWindow.windowHandle() ? "main window" : "none");
+    };
+    QStringList rows;
+    ModalPlayer player;
+    player
+        .Then<QInputDialog>([&](QInputDialog* dialog) {
+            ownerOf(dialog);
+            TypeAndConfirm("Anna")(dialog);
+        })
+        .Then<HighScoreWindow>([&](HighScoreWindow* window) {
+            ownerOf(window);
+            LookAndClose(rows)(window);
+        })
+        .Then<QMessageBox>([&](QMessageBox* box) {
+            ownerOf(box);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+    service.CheckHighScore(100);
+    EXPECT_TRUE(player.Done());
+    EXPECT_EQ(owners, QStringList({"main window", "main window", "main window"}));
 }
 
 }  // namespace

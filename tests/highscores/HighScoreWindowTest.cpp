@@ -25,7 +25,7 @@ TEST(HighScoreWindow, ControlsSitWhereTheWindowDesignPutsThem)
     EXPECT_EQ(window.OkButton()->pixmap().toImage(), SkinPicture("OK", 1).toImage());
 
     const std::pair<QWidget*, QRect> boxes[] = {
-        {window.Title(), {104, 8, 141, 42}},    {window.Icon(), {24, 80, 32, 32}},
+        {window.Lettering(), {104, 8, 141, 42}},    {window.Icon(), {24, 80, 32, 32}},
         {window.OkButton(), {120, 168, 95, 23}},   {window.RankLabel(0), {80, 48, 17, 17}},
         {window.RankLabel(4), {80, 144, 17, 17}},   {window.NameLabel(1), {104, 48, 137, 17}},
         {window.NameLabel(5), {104, 144, 137, 17}}, {window.ScoreLabel(3), {248, 96, 65, 17}},
