@@ -19,8 +19,15 @@ public:
     static constexpr QRect WellArea{1, 1, 160, 288};  // the part the screen shows
     static constexpr QRgb Background = 0xFFC0C0C0; // light gray, (192, 192, 192)
 
+    static constexpr int Columns = 10;
+    static constexpr int Rows = 18;
+
     // Takes the tiles for a screen of this device pixel ratio.
     explicit BackBuffer(qreal devicePixelRatio);
+
+    // The window came to a screen of another scale: takes the tiles for it
+    // and paints the screen's well again from the cells painted so far.
+    void SetScreenRatio(qreal devicePixelRatio);
 
     // Copies tile 0..7 (0 the empty cell) onto cell (column 1..10, row 1..18),
     // in both the buffer and the screen's well.
@@ -33,8 +40,13 @@ public:
 
 private:
     QImage m_image;
-    int m_screenTileSize;                 // screen pixels per cell, both ways
+    int m_screenTileSize = 0;             // screen pixels per cell, both ways
     std::array<QImage, 8> m_tiles;        // the empty cell and the seven piece colours
     QImage m_screen;
     std::array<QImage, 8> m_screenTiles;  // the same tiles at the screen's scale
+    // The tile last painted on each cell, -1 where none was (the background
+    // shows); [column - 1][row - 1].
+    std::array<std::array<signed char, Rows>, Columns> m_cells;
+
+    void PaintScreenTile(int col, int row, int tile);
 };

@@ -41,9 +41,8 @@ MainWindow::MainWindow(QWidget* parent)
       m_game(m_host),
       m_backBuffer(devicePixelRatioF())
 {
-    SetBackground(DesignPicture(QStringLiteral("background"), devicePixelRatioF()));
-
     CreateControls();
+    UpdatePictures();
     new KeyboardFilter(this, [this](int keyCode) { onKeyPressed(keyCode); });
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
         if (m_activation.FocusMoved(now)) {
@@ -69,7 +68,6 @@ void MainWindow::CreateControls()
     m_intro->setGeometry(16, 15, 164, 292);
     m_intro->setContentsMargins(WellView::Border, WellView::Border, WellView::Border, WellView::Border);
     m_intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_intro->setPixmap(DesignPicture(QStringLiteral("intro"), devicePixelRatioF()));
 
     // The preview box's own frame is in the background too; the previews
     // are painted in its colour, so an empty box and a preview blend in.
@@ -83,12 +81,10 @@ void MainWindow::CreateControls()
     const QFont counter = DesignFont(13, QFont::Bold);
     CreateLabel("nextCaption", QStringLiteral("Nächster Stein:"), QRect(208, 112, 89, 17), caption, NextCaptionCyan);
 
-    const QPixmap buttonUp = DesignPicture(QStringLiteral("button_up"), devicePixelRatioF());
-    const QPixmap buttonDown = DesignPicture(QStringLiteral("button_down"), devicePixelRatioF());
     for (int i = 0; i < MenuButtons; ++i) {
         const auto button = static_cast<MenuButton>(i);
         const int top = MenuTop + MenuSpacing * i;
-        m_menuButtons[i] = CreateButton(MenuButtonNames[i], QPoint(MenuButtonLeft, top), buttonUp, buttonDown);
+        m_menuButtons[i] = CreateButton(MenuButtonNames[i], QPoint(MenuButtonLeft, top));
         connect(m_menuButtons[i], &PictureButton::MouseDown, this, [this, button] { onMenuButtonPressed(button); });
         connect(m_menuButtons[i], &PictureButton::MouseUp, this, [this, button] { onMenuButtonReleased(button); });
         CreateLabel(MenuCaptionNames[i], QString::fromUtf8(MenuCaptions[i]),
@@ -102,9 +98,8 @@ void MainWindow::CreateControls()
     m_linesLabel = CreateLabel("linesLabel", QStringLiteral("0"), QRect(240, 248, 76, 20), counter, CounterYellow);
     m_levelLabel = CreateLabel("levelLabel", QStringLiteral("0"), QRect(240, 272, 76, 20), counter, CounterYellow);
 
-    m_titleButtons[0] = CreateButton("minimiseButton", QPoint(272, 8), QPixmap(), QPixmap());
-    m_titleButtons[1] = CreateButton("closeButton", QPoint(304, 8), QPixmap(), QPixmap());
-    LoadTitleButtonPictures();
+    m_titleButtons[0] = CreateButton("minimiseButton", QPoint(272, 8));
+    m_titleButtons[1] = CreateButton("closeButton", QPoint(304, 8));
     for (int i = 0; i < 2; ++i) {
         const auto button = static_cast<TitleButton>(i);
         connect(m_titleButtons[i], &PictureButton::MouseUp, this, [this, button] { onTitleButtonReleased(button); });
@@ -124,9 +119,9 @@ QLabel* MainWindow::CreateLabel(const char* name, const QString& text, QRect pla
     return label;
 }
 
-PictureButton* MainWindow::CreateButton(const char* name, QPoint place, const QPixmap& released, const QPixmap& pressed)
+PictureButton* MainWindow::CreateButton(const char* name, QPoint place)
 {
-    auto* button = new PictureButton(released, pressed, this);
+    auto* button = new PictureButton(QPixmap(), QPixmap(), this);
     button->setObjectName(QString::fromLatin1(name));
     button->move(place);
     return button;
@@ -165,6 +160,25 @@ bool MainWindow::IsGameWindow(const QWindow* window)
     return std::any_of(windows.begin(), windows.end(), [window](const QWidget* w) {
         return w->windowHandle() == window && qobject_cast<const SkinnedWindow*>(w) != nullptr;
     });
+}
+
+void MainWindow::LoadPictures(qreal ratio)
+{
+    SetBackground(DesignPicture(QStringLiteral("background"), ratio));
+    m_intro->setPixmap(DesignPicture(QStringLiteral("intro"), ratio));
+    const QPixmap buttonUp = DesignPicture(QStringLiteral("button_up"), ratio);
+    const QPixmap buttonDown = DesignPicture(QStringLiteral("button_down"), ratio);
+    for (PictureButton* button : m_menuButtons) {
+        button->SetPictures(buttonUp, buttonDown);
+    }
+    LoadTitleButtonPictures();
+    if (m_previewType != 0) {
+        ShowPreview(m_previewType);
+    }
+    m_backBuffer.SetScreenRatio(ratio);
+    if (m_well->HasPicture()) {
+        PresentWell();
+    }
 }
 
 void MainWindow::LoadTitleButtonPictures()
@@ -294,6 +308,7 @@ void MainWindow::SetCounterText(brixel::Counter counter, const QString& text)
 
 void MainWindow::ShowPreview(int pieceType)
 {
+    m_previewType = pieceType;
     m_preview->setPixmap(DesignPicture(QStringLiteral("next%1").arg(pieceType), devicePixelRatioF()));
 }
 

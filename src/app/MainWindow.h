@@ -59,6 +59,7 @@ signals:
     void ProgramEnded();
 
 protected:
+    void LoadPictures(qreal ratio) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -66,7 +67,7 @@ protected:
 private:
     void CreateControls();
     QLabel* CreateLabel(const char* name, const QString& text, QRect place, const QFont& font, QColor colour);
-    PictureButton* CreateButton(const char* name, QPoint place, const QPixmap& released, const QPixmap& pressed);
+    PictureButton* CreateButton(const char* name, QPoint place);  // pictures come with LoadPictures
 
     void onActivated();
     void onWindowStateChanged();
@@ -94,6 +95,7 @@ private:
     std::array<PictureButton*, 2> m_titleButtons{};
 
     ActivationTracker m_activation{nullptr, &IsGameWindow};
+    int m_previewType = 0;  // the piece type the preview shows, 0 before the first
     bool m_shownBefore = false;
     bool m_closed = false;
     int m_gamesRunning = 0;  // NewGame calls under way; a new game can start inside a running one

@@ -43,10 +43,8 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
     // game underneath holds until the player closes it.
     setWindowModality(Qt::ApplicationModal);
 
-    const QPixmap icon = DesignPicture(QStringLiteral("icon"), devicePixelRatioF());
-    setWindowIcon(QIcon(icon));
-    m_lettering = AddPicture(DesignPicture(QStringLiteral("highscore_title"), devicePixelRatioF()), TitlePos);
-    m_icon = AddPicture(icon, IconPos);
+    m_lettering = AddPicture(TitlePos);
+    m_icon = AddPicture(IconPos);
 
     for (int row = 0; row < brixel::HighScoreCount; ++row) {
         const int top = RowTop(row);
@@ -60,15 +58,18 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
     m_okButton->move(ButtonPos);
     connect(m_okButton, &PictureButton::MouseUp, this, &HighScoreWindow::onOkReleased);
 
-    ApplySkin();
+    UpdatePictures();
+    move(CentredPosition(this));
 }
 
-void HighScoreWindow::ApplySkin()
+void HighScoreWindow::LoadPictures(qreal ratio)
 {
-    const qreal ratio = devicePixelRatioF();
+    const QPixmap icon = DesignPicture(QStringLiteral("icon"), ratio);
+    setWindowIcon(QIcon(icon));
+    SetPicture(m_icon, icon);
+    SetPicture(m_lettering, DesignPicture(QStringLiteral("highscore_title"), ratio));
     m_okButton->SetPictures(SkinPicture(QStringLiteral("OK"), ratio), SkinPicture(QStringLiteral("Reverse"), ratio));
     SetBackground(SkinPicture(QStringLiteral("FM"), ratio));
-    move(CentredPosition(this));
 }
 
 void HighScoreWindow::onOkReleased()
@@ -76,14 +77,19 @@ void HighScoreWindow::onOkReleased()
     hide();
 }
 
-QLabel* HighScoreWindow::AddPicture(const QPixmap& picture, QPoint topLeft)
+QLabel* HighScoreWindow::AddPicture(QPoint topLeft)
 {
     auto* label = new QLabel(this);
-    label->setPixmap(picture);
-    label->setGeometry(QRect(topLeft, PictureSize(picture)));
+    label->move(topLeft);
     // A drag starts from the bare surface only, not from the pictures on it.
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;
+}
+
+void HighScoreWindow::SetPicture(QLabel* label, const QPixmap& picture)
+{
+    label->setPixmap(picture);
+    label->resize(PictureSize(picture));
 }
 
 QLabel* HighScoreWindow::AddText(const QRect& box, Qt::Alignment alignment)

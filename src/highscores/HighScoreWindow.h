@@ -33,14 +33,14 @@ signals:
     void Hidden();
 
 protected:
+    void LoadPictures(qreal ratio) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Centres the window on the screen and puts the skin pictures in place.
-    void ApplySkin();
     void onOkReleased();
 
-    QLabel* AddPicture(const QPixmap& picture, QPoint topLeft);
+    QLabel* AddPicture(QPoint topLeft);  // an empty picture label; LoadPictures fills it
+    static void SetPicture(QLabel* label, const QPixmap& picture);
     QLabel* AddText(const QRect& box, Qt::Alignment alignment);
     void FillRows(const brixel::HighScoreTable& table);
 

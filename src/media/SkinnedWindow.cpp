@@ -95,6 +95,39 @@ void SkinnedWindow::SetOwner(QWidget* owner)
     windowHandle()->setTransientParent(owner->window()->windowHandle());
 }
 
+void SkinnedWindow::LoadPictures(qreal /*ratio*/) {}
+
+void SkinnedWindow::UpdatePictures()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != m_pictureRatio) {
+        m_pictureRatio = ratio;
+        LoadPictures(ratio);
+    }
+}
+
+void SkinnedWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The pictures were chosen before the window had a screen; it may have
+    // opened on another one than the primary.
+    UpdatePictures();
+}
+
+bool SkinnedWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // Moved to another screen, or the screen's scale changed under the window.
+    bool rescaled = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    rescaled = rescaled || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (rescaled) {
+        UpdatePictures();
+    }
+    return handled;
+}
+
 void SkinnedWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);

@@ -55,8 +55,18 @@ protected:
     // that it is the active window again.
     void hideEvent(QHideEvent* event) override;
 
+    // Puts the window's pictures in place for a screen with `ratio` device
+    // pixels to a window pixel. A window calls UpdatePictures() once it has
+    // its controls; it is called again whenever the window shows up on a
+    // screen of another scale, so no picture is left blurred or too coarse.
+    virtual void LoadPictures(qreal ratio);
+    void UpdatePictures();
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
 private:
     QPixmap m_background;
+    qreal m_pictureRatio = 0;  // the scale the pictures were loaded for; 0 before the first load
     // Screen point of a fresh left press on the bare surface, from the press
     // until the first move drags the window or the button is let go.
     std::optional<QPoint> m_dragFrom;

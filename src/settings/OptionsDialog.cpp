@@ -54,8 +54,16 @@ OptionsDialog::OptionsDialog(brixel::Settings& settings, const QString& iniPath,
       m_settings(settings),
       m_iniPath(iniPath.toStdU16String())
 {
-    SetBackground(DesignPicture(QStringLiteral("options_background"), devicePixelRatioF()));
     CreateControls();
+    UpdatePictures();
+}
+
+void OptionsDialog::LoadPictures(qreal ratio)
+{
+    SetBackground(DesignPicture(QStringLiteral("options_background"), ratio));
+    const QPixmap pressed = SkinPicture(QStringLiteral("Reverse"), ratio);
+    m_buttons[0]->SetPictures(SkinPicture(QStringLiteral("OK"), ratio), pressed);
+    m_buttons[1]->SetPictures(SkinPicture(QStringLiteral("Abbrechen"), ratio), pressed);
 }
 
 void OptionsDialog::CreateControls()
@@ -80,12 +88,9 @@ void OptionsDialog::CreateControls()
     CreateRowLabel(3, "hideIntroRowCaption", QStringLiteral("Intro ausblenden"), 168);
     m_hideIntroBox = CreateCheckBox(QStringLiteral("hideIntroBox"), 168);
 
-    const qreal ratio = devicePixelRatioF();
-    const QPixmap pressed = SkinPicture(QStringLiteral("Reverse"), ratio);
-    m_buttons[0] = new PictureButton(SkinPicture(QStringLiteral("OK"), ratio), pressed, this);
-    m_buttons[1] = new PictureButton(SkinPicture(QStringLiteral("Abbrechen"), ratio), pressed, this);
     for (int index = 0; index < 2; ++index) {
         const auto button = static_cast<DialogButton>(index);
+        m_buttons[index] = new PictureButton(QPixmap(), QPixmap(), this);
         m_buttons[index]->setObjectName(index == 0 ? QStringLiteral("okButton") : QStringLiteral("cancelButton"));
         m_buttons[index]->move(ButtonLeft, 200 + 40 * index);
         connect(m_buttons[index], &PictureButton::MouseUp, this, [this, button] { onButtonReleased(button); });

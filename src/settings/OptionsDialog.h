@@ -42,6 +42,7 @@ signals:
     void Cancelled();
 
 protected:
+    void LoadPictures(qreal ratio) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

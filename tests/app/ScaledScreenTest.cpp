@@ -32,16 +32,6 @@ qreal ScreenScale() { return qApp->devicePixelRatio(); }
 
 bool IsWholeScale() { return std::abs(ScreenScale() - std::round(ScreenScale())) < 0.01; }
 
-// ":/images/intro.png" painted for scale 2 is ":/images/intro@2x.png".
-QString FileForScale(const QString& plain, int scale)
-{
-    if (scale == 1) {
-        return plain;
-    }
-    const qsizetype dot = plain.lastIndexOf(QLatin1Char('.'));
-    return plain.left(dot) + QStringLiteral("@%1x").arg(scale) + plain.mid(dot);
-}
-
 QImage Load(const QString& path)
 {
     const QImage image(path);

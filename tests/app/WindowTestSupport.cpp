@@ -31,6 +31,15 @@ void ShownWindow::Click(const QString& name) const
     QTest::mouseClick(Button(name), Qt::LeftButton, {}, QPoint(5, 6));
 }
 
+QString FileForScale(const QString& plain, int scale)
+{
+    if (scale == 1) {
+        return plain;
+    }
+    const qsizetype dot = plain.lastIndexOf(QLatin1Char('.'));
+    return plain.left(dot) + QStringLiteral("@%1x").arg(scale) + plain.mid(dot);
+}
+
 QImage ShownWindow::Screen() const
 {
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);

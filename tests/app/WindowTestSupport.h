@@ -63,6 +63,9 @@ double ChanceFor(int pieceType);
 // the script failed to end within a few seconds, and fails the test.
 void PlayScripted(ShownWindow& window, const std::function<void()>& script);
 
+// ":/images/intro.png" painted for scale 2 is ":/images/intro@2x.png".
+QString FileForScale(const QString& plain, int scale);
+
 // Top-left corner of the well's drawing area in window coordinates.
 inline constexpr QPoint WellOrigin{18, 17};
 
