@@ -122,10 +122,13 @@ std::string ScoreText(double score)
     if (!std::isfinite(score) || score == 0.0) {
         return "0";
     }
-    // Without a format argument to_chars gives the shortest text that reads
-    // back exactly, and whole numbers come out without ".0".
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, score);
+    // Plain digits, as a player writes a score: 100000, not 1e+05. Only
+    // numbers no game reaches (from 10^15 up, or tinier than 10^-5) keep
+    // the exponent. Either way the shortest text that reads back exactly.
+    const double size = std::fabs(score);
+    const auto format = size >= 1e-5 && size < 1e15 ? std::chars_format::fixed : std::chars_format::general;
+    char buffer[128];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, score, format);
     return std::string(buffer, result.ptr);
 }
 

@@ -57,8 +57,9 @@ private:
     std::array<double, HighScoreCount> m_scores{};  // points, finite
 };
 
-// The score as the file and the window show it: the shortest text that reads
-// back to the same value, whole numbers without a decimal point ("0", "1500").
+// The score as the file and the window show it: plain decimal digits, the
+// shortest that read back to the same value, whole numbers without a decimal
+// point ("0", "1500", "100000").
 std::string ScoreText(double score);
 
 // The number the text begins with: leading blanks, an optional sign, digits

@@ -36,7 +36,7 @@ HighScoreTable TableOf(const Entries& entries)
 const Entries Defaults{{"None", 0}, {"None", 0}, {"None", 0}, {"None", 0}, {"None", 0}};
 const std::string DefaultText = "None:0\r\nNone:0\r\nNone:0\r\nNone:0\r\nNone:0\r\n";
 
-TEST(ScoreText, ShowsTheShortestExactForm)
+TEST(ScoreText, ShowsPlainDigitsInTheShortestExactForm)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -44,6 +44,10 @@ TEST(ScoreText, ShowsTheShortestExactForm)
         {0.0, "0"},         {-0.0, "0"},       {1500.0, "1500"},
         {700.0, "700"},     {-700.0, "-700"},  {12.5, "12.5"},
         {0.1, "0.1"},       {2147483647.0, "2147483647"},
+        // Round scores a good game reaches stay plain digits.
+        {100000.0, "100000"}, {200000.0, "200000"}, {1e6, "1000000"}, {-3e6, "-3000000"},
+        {1e14, "100000000000000"}, {0.00001, "0.00001"},
+        {1e15, "1e+15"},    {1e-6, "1e-06"},
         {nan, "0"},         {inf, "0"},        {-inf, "0"},
     };
     for (const auto& [score, text] : cases) {
