@@ -72,9 +72,18 @@ void HighScoreService::ShowFromButton(const QWidget* mainWindow)
     m_window->ShowHighScores(m_entry.Table());
 }
 
+QWidget* HighScoreService::BoxOwner() const
+{
+    // A game can end while the main window is minimised. Some desktops then
+    // hand every activation of the main window to the box that belongs to it
+    // and leave the window itself minimised, so the player could not get the
+    // game back while the box waits; such a box stands on its own instead.
+    return m_owner != nullptr && !m_owner->isMinimized() ? m_owner : nullptr;
+}
+
 std::string HighScoreService::AskName(std::string_view prompt, std::string_view title)
 {
-    QInputDialog dialog(m_owner);
+    QInputDialog dialog(BoxOwner());
     dialog.setWindowTitle(FromUtf8(title));
     // The prompt's lines end in CR LF like the file's; the label breaks at LF alone.
     dialog.setLabelText(FromUtf8(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -109,7 +118,7 @@ void HighScoreService::WarnIfNotSaved(const brixel::NameEntryOutcome& outcome)
     }
     m_saveFailureShown = true;
     const QString file = QDir::toNativeSeparators(QString::fromStdU16String(ScoresFile().u16string()));
-    QMessageBox::warning(m_owner, QStringLiteral("Fallox"),
+    QMessageBox::warning(BoxOwner(), QStringLiteral("Fallox"),
                          QStringLiteral("Die High Scores konnten nicht gespeichert werden:\n%1\n\n"
                                         "Dein Eintrag bleibt erhalten, bis Fallox beendet wird.")
                              .arg(file));

@@ -51,6 +51,7 @@ public:
 private:
     std::string AskName(std::string_view prompt, std::string_view title);
     void WarnIfNotSaved(const brixel::NameEntryOutcome& outcome);
+    QWidget* BoxOwner() const;  // the parent of the name box and the warning, if any
 
     std::unique_ptr<HighScoreWindow> m_window;
     brixel::NameEntry m_entry;

@@ -207,6 +207,19 @@ TEST_F(HighScoreServiceTest, TheNameBoxTheWarningAndTheWindowStayWithTheMainWind
     service.CheckHighScore(100);
     EXPECT_TRUE(player.Done());
     EXPECT_EQ(owners, QStringList({"main window", "main window", "main window"}));
+
+    // A game that ended while the main window was minimised: the boxes stand
+    // on their own, so restoring the game's window is not held up by them.
+    mainWindow.showMinimized();
+    owners.clear();
+    player.Then<QInputDialog>([&](QInputDialog* dialog) {
+        ownerOf(dialog);
+        TypeAndConfirm("Bert")(dialog);
+    });
+    player.Then<HighScoreWindow>(LookAndClose(rows));
+    service.CheckHighScore(200);
+    EXPECT_TRUE(player.Done());
+    EXPECT_EQ(owners, QStringList({"none"}));
 }
 
 }  // namespace
