@@ -217,6 +217,8 @@ void Game::DrawBoard()
 
 void Game::RefreshWell()
 {
+    // The repaint shows the well from the same origin as a normal paint, so
+    // the well does not jump by a pixel when it comes back during a pause.
     if (m_s.SurfacesTaken) {
         m_host.PresentWell();
     }
