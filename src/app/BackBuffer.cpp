@@ -21,8 +21,10 @@ BackBuffer::BackBuffer(qreal devicePixelRatio) : m_image(Size, QImage::Format_RG
         m_tiles[tile] = DesignImage(TileName(tile), 1).convertToFormat(QImage::Format_RGB32);
     }
     m_image.fill(Background);
-    for (auto& column : m_cells) {
-        column.fill(-1);
+    for (int col = 1; col <= brixel::WellColumns; ++col) {
+        for (int row = 1; row <= brixel::WellRows; ++row) {
+            m_painted(col, row) = -1;
+        }
     }
     SetScreenRatio(devicePixelRatio);
 }
@@ -44,9 +46,9 @@ void BackBuffer::SetScreenRatio(qreal devicePixelRatio)
     m_screen = QImage(WellArea.size() * size / TileSize, QImage::Format_RGB32);
     m_screen.setDevicePixelRatio(ratio);
     m_screen.fill(Background);
-    for (int col = 1; col <= Columns; ++col) {
-        for (int row = 1; row <= Rows; ++row) {
-            if (const int tile = m_cells[col - 1][row - 1]; tile >= 0) {
+    for (int col = 1; col <= brixel::WellColumns; ++col) {
+        for (int row = 1; row <= brixel::WellRows; ++row) {
+            if (const int tile = m_painted(col, row); tile >= 0) {
                 PaintScreenTile(col, row, tile);
             }
         }
@@ -55,13 +57,13 @@ void BackBuffer::SetScreenRatio(qreal devicePixelRatio)
 
 void BackBuffer::PaintTile(int col, int row, int tile)
 {
-    if (tile < 0 || tile >= static_cast<int>(m_tiles.size()) || col < 1 || col > Columns || row < 1 || row > Rows) {
+    if (tile < 0 || tile >= static_cast<int>(m_tiles.size()) || !brixel::Well::Inside(col, row)) {
         return;  // no picture for such a cell; the game never paints one
     }
     const QImage& picture = m_tiles[static_cast<std::size_t>(tile)];
     CopyPixels(picture, QRect(0, 0, TileSize, TileSize), m_image,
                QPoint(TileSize * (col - 1) + 1, TileSize * (row - 1) + 1));
-    m_cells[col - 1][row - 1] = static_cast<signed char>(tile);
+    m_painted(col, row) = static_cast<std::int16_t>(tile);
     PaintScreenTile(col, row, tile);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include "core/GameState.h"
+
 // The well's back buffer, an off-screen image that keeps its
 // pixels between paints, so only the cells that changed are painted again.
 // A one-pixel margin surrounds the 160 x 288 well: the tile of cell
@@ -18,9 +20,6 @@ public:
     static constexpr QSize Size{162, 290};         // the well plus its margin
     static constexpr QRect WellArea{1, 1, 160, 288};  // the part the screen shows
     static constexpr QRgb Background = 0xFFC0C0C0; // light gray, (192, 192, 192)
-
-    static constexpr int Columns = 10;
-    static constexpr int Rows = 18;
 
     // Takes the tiles for a screen of this device pixel ratio.
     explicit BackBuffer(qreal devicePixelRatio);
@@ -44,9 +43,8 @@ private:
     std::array<QImage, 8> m_tiles;        // the empty cell and the seven piece colours
     QImage m_screen;
     std::array<QImage, 8> m_screenTiles;  // the same tiles at the screen's scale
-    // The tile last painted on each cell, -1 where none was (the background
-    // shows); [column - 1][row - 1].
-    std::array<std::array<signed char, Rows>, Columns> m_cells;
+    // The tile last painted on each cell, -1 where none was (the background shows).
+    brixel::Well m_painted;
 
     void PaintScreenTile(int col, int row, int tile);
 };
