@@ -121,7 +121,7 @@ QLabel* MainWindow::CreateLabel(const char* name, const QString& text, QRect pla
 
 PictureButton* MainWindow::CreateButton(const char* name, QPoint place)
 {
-    auto* button = new PictureButton(QPixmap(), QPixmap(), this);
+    auto* button = new PictureButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->move(place);
     return button;

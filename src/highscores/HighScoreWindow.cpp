@@ -54,7 +54,7 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
         m_scoreLabels[row] = AddText({ScoreLeft, top, ScoreWidth, RowHeight}, Qt::AlignRight);
     }
 
-    m_okButton = new PictureButton(QPixmap(), QPixmap(), this);
+    m_okButton = new PictureButton(this);
     m_okButton->move(ButtonPos);
     connect(m_okButton, &PictureButton::MouseUp, this, &HighScoreWindow::onOkReleased);
 

@@ -4,12 +4,11 @@
 
 #include "media/SkinPictures.h"
 
-PictureButton::PictureButton(const QPixmap& released, const QPixmap& pressed, QWidget* parent)
-    : QLabel(parent)
+PictureButton::PictureButton(QWidget* parent) : QLabel(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetPictures(released, pressed);
+    resize(0, 0);
 }
 
 void PictureButton::SetPictures(const QPixmap& released, const QPixmap& pressed)

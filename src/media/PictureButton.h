@@ -11,7 +11,9 @@
 class PictureButton : public QLabel {
     Q_OBJECT
 public:
-    PictureButton(const QPixmap& released, const QPixmap& pressed, QWidget* parent);
+    // Without pictures until SetPictures gives them (each window loads its
+    // pictures for the screen it is on).
+    explicit PictureButton(QWidget* parent);
 
     void SetPictures(const QPixmap& released, const QPixmap& pressed);
     void ShowPressed();

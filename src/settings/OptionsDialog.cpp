@@ -90,7 +90,7 @@ void OptionsDialog::CreateControls()
 
     for (int index = 0; index < 2; ++index) {
         const auto button = static_cast<DialogButton>(index);
-        m_buttons[index] = new PictureButton(QPixmap(), QPixmap(), this);
+        m_buttons[index] = new PictureButton(this);
         m_buttons[index]->setObjectName(index == 0 ? QStringLiteral("okButton") : QStringLiteral("cancelButton"));
         m_buttons[index]->move(ButtonLeft, 200 + 40 * index);
         connect(m_buttons[index], &PictureButton::MouseUp, this, [this, button] { onButtonReleased(button); });
