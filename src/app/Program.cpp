@@ -17,7 +17,7 @@ Program::Program()
     QtGameHost& host = m_window.Host();
     host.onPlaySound = [](int number) { brixel::PlaySoundRes(number); };
     host.onCheckHighScore = [this](std::int32_t score) { m_highScores.CheckHighScore(score); };
-    m_window.onHighScores = [this] { m_highScores.ShowFromButton(&m_window); };
+    m_window.onHighScores = [this] { m_highScores.ShowFromButton(); };
     m_window.onOptions = [this] { OpenOptions(); };
     m_window.onCloseOtherWindows = [this] { CloseOtherWindows(); };
 }

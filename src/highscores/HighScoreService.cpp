@@ -63,10 +63,10 @@ brixel::NameEntryOutcome HighScoreService::CheckHighScore(std::int32_t score)
     return outcome;
 }
 
-void HighScoreService::ShowFromButton(const QWidget* mainWindow)
+void HighScoreService::ShowFromButton()
 {
-    if (mainWindow != nullptr) {
-        const QRect frame = mainWindow->frameGeometry();
+    if (m_owner != nullptr) {
+        const QRect frame = m_owner->frameGeometry();
         m_window->move(frame.left(), frame.top() + frame.height());
     }
     m_window->ShowHighScores(m_entry.Table());

@@ -38,11 +38,11 @@ public:
     // when the score made no place.
     brixel::NameEntryOutcome CheckHighScore(std::int32_t score);
 
-    // The "High-Score" button: shows the table in memory directly below
-    // `mainWindow` and returns when the player closes the window. A game that
-    // runs underneath holds meanwhile, since its wait cannot go on before this
-    // returns.
-    void ShowFromButton(const QWidget* mainWindow);
+    // The "High-Score" button: shows the table in memory directly below the
+    // main window given to SetOwner and returns when the player closes the
+    // window. A game that runs underneath holds meanwhile, since its wait
+    // cannot go on before this returns.
+    void ShowFromButton();
 
     HighScoreWindow& Window() { return *m_window; }
     const brixel::HighScoreTable& Table() const { return m_entry.Table(); }

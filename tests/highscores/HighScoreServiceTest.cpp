@@ -139,8 +139,9 @@ TEST_F(HighScoreServiceTest, TheWindowOpensCentredThenWhereItWasAndBelowTheMainW
     mainWindow.setGeometry(100, 50, 335, 329);
     mainWindow.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    service.SetOwner(&mainWindow);
     player.Then<HighScoreWindow>(LookAndClose(rows, &buttonAt));
-    service.ShowFromButton(&mainWindow);
+    service.ShowFromButton();
     EXPECT_TRUE(player.Done());
     EXPECT_EQ(buttonAt, QPoint(100, 50 + 329));
     EXPECT_EQ(rows.mid(0, 2), QStringList({"1. Zwei 20", "2. Eins 10"}));
