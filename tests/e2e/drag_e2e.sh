@@ -55,6 +55,14 @@ drag_and_check() {
   NY=$((y - 20))
 }
 
+# Clicks the button $3 at $1,$2 (from where the last drag left the window,
+# NX,NY) of the window called $4 ($5 in messages) and waits for it to close.
+close_with() {
+  xdotool mousemove $((NX + $1)) $((NY + $2)) click 1
+  wait_for 30 bash -c "! xdotool search --onlyvisible --name '$4' | grep -q ." ||
+    fail "the click on $3 after dragging the $5 did not close it"
+}
+
 # A running game: "Neues spiel", then a moment for the first steps.
 xdotool mousemove $((WX + 213)) $((WY + 38)) click 1
 sleep 1.2
@@ -73,9 +81,7 @@ SCORES=$(other_window '^High Scores$')
 [ "$(position_of "$SCORES")" = "$NX $((NY + 328))" ] ||
   fail "the high scores opened at $(position_of "$SCORES"), not below the main window at $NX,$NY"
 drag_and_check "$SCORES" 320 200 "high-score window"
-xdotool mousemove $((NX + 160)) $((NY + 178)) click 1
-wait_for 30 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." ||
-  fail "the click on OK after dragging the high-score window did not close it"
+close_with 160 178 OK '^High Scores$' "high-score window"
 
 # Closing the high scores gives the focus back to the main window, and that
 # puts it in the middle of the screen again, with or without a window
@@ -91,7 +97,5 @@ OPTIONS=$(other_window '^Brixel32 Options$')
 [ "$(position_of "$OPTIONS")" = "$((WX + 336)) $WY" ] ||
   fail "the options opened at $(position_of "$OPTIONS"), not beside the main window at $WX,$WY"
 drag_and_check "$OPTIONS" 160 320 "options window"
-xdotool mousemove $((NX + 95)) $((NY + 251)) click 1
-wait_for 30 bash -c "! xdotool search --onlyvisible --name '^Brixel32 Options$' | grep -q ." ||
-  fail "the click on Abbrechen after dragging the options window did not close it"
+close_with 95 251 Abbrechen '^Brixel32 Options$' "options window"
 echo "PASS"
