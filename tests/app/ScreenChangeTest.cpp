@@ -23,14 +23,6 @@
 namespace fallox::test {
 namespace {
 
-struct ShownPicture {
-    QString file;  // e.g. ":/images/intro.png"; the file for the scale is taken
-    QPoint at;     // where the part's top-left corner is in the window
-    QRect part;    // the part of the picture that shows, in window pixels
-};
-
-QRect Whole(int width, int height) { return QRect(0, 0, width, height); }
-
 QScreen* ScreenNamed(const char* name)
 {
     for (QScreen* screen : QGuiApplication::screens()) {
@@ -51,40 +43,13 @@ void MoveTo(QWidget& window, const char* screen)
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.devicePixelRatioF() == scale; })) << screen;
 }
 
-// Compares what the window shows with the picture files for its scale,
-// pixel for pixel where a picture is opaque (elsewhere the window's surface
-// shows through); returns the pictures that differ.
-std::vector<std::string> Differing(QWidget& window, const std::vector<ShownPicture>& pictures)
-{
-    const int scale = static_cast<int>(window.devicePixelRatioF());
-    const QImage screen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    std::vector<std::string> differing;
-    for (const ShownPicture& p : pictures) {
-        const QImage file = QImage(FileForScale(p.file, scale)).convertToFormat(QImage::Format_ARGB32);
-        const QRect part(p.part.topLeft() * scale, p.part.size() * scale);
-        const QPoint shownAt = p.at * scale;
-        bool same = !file.isNull();
-        for (int y = 0; same && y < part.height(); ++y) {
-            for (int x = 0; same && x < part.width(); ++x) {
-                const QRgb want = file.pixel(part.topLeft() + QPoint(x, y));
-                same = qAlpha(want) < 255 || qRgb(qRed(want), qGreen(want), qBlue(want)) ==
-                                                 screen.pixel(shownAt + QPoint(x, y));
-            }
-        }
-        if (!same) {
-            differing.push_back(p.file.toStdString() + " at scale " + std::to_string(scale));
-        }
-    }
-    return differing;
-}
-
 const std::vector<ShownPicture> MainPictures = {
-    {":/images/intro.png", WellOrigin, Whole(160, 288)},
-    {":/images/background.png", {190, 4}, {190, 4, 78, 18}},
-    {":/images/button_up.png", {208, 32}, Whole(12, 12)},
-    {":/skin/KLEIN.bmp", {272, 8}, Whole(33, 12)},
-    {":/skin/EXIT.bmp", {304, 8}, Whole(19, 12)},
-    {":/images/next4.png", {210, 130}, Whole(96, 64)},
+    {"images/intro.png", WellOrigin, Whole(160, 288)},
+    {"images/background.png", {190, 4}, {190, 4, 78, 18}},
+    {"images/button_up.png", {208, 32}, Whole(12, 12)},
+    {"skin/KLEIN.bmp", {272, 8}, Whole(33, 12)},
+    {"skin/EXIT.bmp", {304, 8}, Whole(19, 12)},
+    {"images/next4.png", {210, 130}, Whole(96, 64)},
 };
 
 TEST(ScreenChange, TheMainWindowTakesThePicturesOfEachScreenItMovesTo)
@@ -96,21 +61,21 @@ TEST(ScreenChange, TheMainWindowTakesThePicturesOfEachScreenItMovesTo)
     for (int tile = 0; tile < 8; ++tile) {
         const int col = tile + 2, row = tile % 2 == 0 ? 18 : 1;
         window->PaintTile(col, row, tile);
-        tiles.push_back({QStringLiteral(":/images/tile%1.png").arg(tile), WellOrigin + QPoint(16 * (col - 1), 16 * (row - 1)),
+        tiles.push_back({QStringLiteral("images/tile%1.png").arg(tile), WellOrigin + QPoint(16 * (col - 1), 16 * (row - 1)),
                          Whole(16, 16)});
     }
     window->PresentWell();
     MoveTo(*window, "Normal");
-    EXPECT_EQ(Differing(*window, MainPictures), std::vector<std::string>());
+    EXPECT_EQ(PicturesDiffering(*window, MainPictures), std::vector<std::string>());
 
     // Across to the sharp screen and back: the cells painted before the moves
     // come out in the tiles for each scale.
     for (const char* screen : {"Sharp", "Normal", "Sharp"}) {
         window->SetIntroVisible(true);
         MoveTo(*window, screen);
-        EXPECT_EQ(Differing(*window, MainPictures), std::vector<std::string>()) << screen;
+        EXPECT_EQ(PicturesDiffering(*window, MainPictures), std::vector<std::string>()) << screen;
         window->SetIntroVisible(false);
-        EXPECT_EQ(Differing(*window, tiles), std::vector<std::string>()) << screen;
+        EXPECT_EQ(PicturesDiffering(*window, tiles), std::vector<std::string>()) << screen;
         // Whole tiles enlarged by 2 look alike; the well's own picture shows
         // whether it was painted for the screen.
         EXPECT_EQ(window->BackBufferImage().ScreenImage().devicePixelRatio(), window->devicePixelRatioF()) << screen;
@@ -125,14 +90,14 @@ TEST(ScreenChange, OptionsAndHighScoresOpenedOnTheSharpScreenShowItsPictures)
     HighScoreWindow scores;
     const std::vector<std::pair<QWidget*, std::vector<ShownPicture>>> windows = {
         {&options,
-         {{":/images/options_background.png", {14, 12}, {14, 12, 142, 32}},
-          {":/skin/OK.bmp", {48, 200}, Whole(95, 23)},
-          {":/skin/ABBRECHEN.bmp", {48, 240}, Whole(95, 23)}}},
+         {{"images/options_background.png", {14, 12}, {14, 12, 142, 32}},
+          {"skin/OK.bmp", {48, 200}, Whole(95, 23)},
+          {"skin/ABBRECHEN.bmp", {48, 240}, Whole(95, 23)}}},
         {&scores,
-         {{":/skin/FM.bmp", {0, 194}, {0, 194, 334, 23}},
-          {":/skin/OK.bmp", {120, 168}, Whole(95, 23)},
-          {":/images/highscore_title.png", {104, 8}, Whole(141, 42)},
-          {":/images/icon.png", {24, 80}, Whole(32, 32)}}},
+         {{"skin/FM.bmp", {0, 194}, {0, 194, 334, 23}},
+          {"skin/OK.bmp", {120, 168}, Whole(95, 23)},
+          {"images/highscore_title.png", {104, 8}, Whole(141, 42)},
+          {"images/icon.png", {24, 80}, Whole(32, 32)}}},
     };
     for (const auto& [window, pictures] : windows) {
         // Made while the program knew only the primary screen's scale.
@@ -140,7 +105,7 @@ TEST(ScreenChange, OptionsAndHighScoresOpenedOnTheSharpScreenShowItsPictures)
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         ASSERT_EQ(window->devicePixelRatioF(), 2.0);
-        EXPECT_EQ(Differing(*window, pictures), std::vector<std::string>()) << window->windowTitle().toStdString();
+        EXPECT_EQ(PicturesDiffering(*window, pictures), std::vector<std::string>()) << window->windowTitle().toStdString();
         window->hide();
     }
 }

@@ -7,6 +7,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "media/PictureButton.h"
 
 namespace fallox::test {
@@ -38,6 +41,98 @@ QString FileForScale(const QString& plain, int scale)
     }
     const qsizetype dot = plain.lastIndexOf(QLatin1Char('.'));
     return plain.left(dot) + QStringLiteral("@%1x").arg(scale) + plain.mid(dot);
+}
+
+namespace {
+
+bool IsWhole(qreal scale) { return std::abs(scale - std::round(scale)) < 0.01; }
+
+QImage Load(const QString& path)
+{
+    const QImage image(path);
+    EXPECT_FALSE(image.isNull()) << path.toStdString();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The 3x picture with every k x k block averaged into one pixel (k = 3 / scale);
+// opaque only where the whole block is.
+QImage Averaged(const QImage& fine, int k)
+{
+    QImage out(fine.width() / k, fine.height() / k, QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        for (int x = 0; x < out.width(); ++x) {
+            int r = 0, g = 0, b = 0, alpha = 255;
+            for (int dy = 0; dy < k; ++dy) {
+                for (int dx = 0; dx < k; ++dx) {
+                    const QRgb c = fine.pixel(x * k + dx, y * k + dy);
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                    alpha = std::min(alpha, qAlpha(c));
+                }
+            }
+            const int n = k * k;
+            out.setPixel(x, y, qRgba((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n, alpha));
+        }
+    }
+    return out;
+}
+
+// The part `area` (window pixels, inside the picture) of a picture as a
+// screen of `scale` should show it.
+QImage Expected(const QString& plainPath, QRect area, qreal scale)
+{
+    if (IsWhole(scale)) {
+        const int whole = static_cast<int>(std::lround(scale));
+        return Load(FileForScale(plainPath, whole)).copy(QRect(area.topLeft() * whole, area.size() * whole));
+    }
+    const int k = static_cast<int>(std::lround(3 / scale));
+    return Averaged(Load(FileForScale(plainPath, 3)).copy(QRect(area.topLeft() * 3, area.size() * 3)), k);
+}
+
+// How many opaque pixels of `expected` the screen shows differently at
+// `windowPoint`. A point that falls between screen pixels may land on
+// either of them.
+int Mismatches(const QImage& screen, QPointF windowPoint, const QImage& expected, qreal scale)
+{
+    const int tolerance = IsWhole(scale) ? 0 : 2;  // rounding of the averages
+    const QPointF device = windowPoint * scale;
+    int best = expected.width() * expected.height();
+    for (const int x : {int(std::floor(device.x())), int(std::ceil(device.x()))}) {
+        for (const int y : {int(std::floor(device.y())), int(std::ceil(device.y()))}) {
+            int wrong = 0;
+            for (int py = 0; py < expected.height(); ++py) {
+                for (int px = 0; px < expected.width(); ++px) {
+                    const QRgb a = expected.pixel(px, py);
+                    const QRgb b = screen.valid(x + px, y + py) ? screen.pixel(x + px, y + py) : 0;
+                    if (qAlpha(a) == 255 &&
+                        (std::abs(qRed(a) - qRed(b)) > tolerance || std::abs(qGreen(a) - qGreen(b)) > tolerance ||
+                         std::abs(qBlue(a) - qBlue(b)) > tolerance)) {
+                        ++wrong;
+                    }
+                }
+            }
+            best = std::min(best, wrong);
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+std::vector<std::string> PicturesDiffering(QWidget& window, const std::vector<ShownPicture>& pictures)
+{
+    const qreal scale = window.devicePixelRatioF();
+    const QImage screen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::vector<std::string> differing;
+    for (const ShownPicture& p : pictures) {
+        const QImage expected = Expected(QStringLiteral(":/") + p.file, p.part, scale);
+        if (Mismatches(screen, p.at, expected, scale) != 0) {
+            differing.push_back(p.file.toStdString() + " at " + std::to_string(p.at.x()) + "," +
+                                std::to_string(p.at.y()) + ", scale " + QString::number(scale).toStdString());
+        }
+    }
+    return differing;
 }
 
 QImage ShownWindow::Screen() const
