@@ -22,7 +22,10 @@ end_game() {
 open_options() {
   click $((WX + 213)) $((WY + 70))
   wait_for 50 other_window '^Brixel32 Options$' || fail "the options dialog did not open"
-  read -r OX OY <<<"$(position_of "$(other_window '^Brixel32 Options$')")"
+  local win
+  win=$(other_window '^Brixel32 Options$')
+  wait_until_at "$win" $((WX + 336)) "$WY"
+  read -r OX OY <<<"$(position_of "$win")"
 }
 press_ok() { click $((OX + 95)) $((OY + 211)); }
 fill_box() { click $((OX + 135)) $((OY + 111)); }
