@@ -38,8 +38,7 @@ const char* const MenuCaptionNames[MenuButtons] = {"newGameCaption", "highScores
 MainWindow::MainWindow(QWidget* parent)
     : SkinnedWindow(QStringLiteral("Fallox"), ClientSize, parent),
       m_host(*this),
-      m_game(m_host),
-      m_backBuffer(devicePixelRatioF())
+      m_game(m_host)
 {
     CreateControls();
     UpdatePictures();
@@ -150,7 +149,9 @@ void MainWindow::onActivated()
 {
     move(CentredPosition(this));
     m_game.RefreshWell();
-    LoadTitleButtonPictures();
+    for (PictureButton* button : m_titleButtons) {
+        button->ShowReleased();
+    }
 }
 
 bool MainWindow::IsGameWindow(const QWindow* window)
@@ -171,7 +172,13 @@ void MainWindow::LoadPictures(qreal ratio)
     for (PictureButton* button : m_menuButtons) {
         button->SetPictures(buttonUp, buttonDown);
     }
-    LoadTitleButtonPictures();
+    Button(TitleButton::Minimise)->SetPictures(SkinPicture(QStringLiteral("klein"), ratio),
+                                               SkinPicture(QStringLiteral("rklein"), ratio));
+    Button(TitleButton::Close)->SetPictures(SkinPicture(QStringLiteral("exit"), ratio),
+                                            SkinPicture(QStringLiteral("rexit"), ratio));
+    for (std::size_t type = 1; type <= m_previewPictures.size(); ++type) {
+        m_previewPictures[type - 1] = DesignPicture(QStringLiteral("next%1").arg(type), ratio);
+    }
     if (m_previewType != 0) {
         ShowPreview(m_previewType);
     }
@@ -179,15 +186,6 @@ void MainWindow::LoadPictures(qreal ratio)
     if (m_well->HasPicture()) {
         PresentWell();
     }
-}
-
-void MainWindow::LoadTitleButtonPictures()
-{
-    const qreal ratio = devicePixelRatioF();
-    Button(TitleButton::Minimise)->SetPictures(SkinPicture(QStringLiteral("klein"), ratio),
-                                               SkinPicture(QStringLiteral("rklein"), ratio));
-    Button(TitleButton::Close)->SetPictures(SkinPicture(QStringLiteral("exit"), ratio),
-                                            SkinPicture(QStringLiteral("rexit"), ratio));
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -308,8 +306,11 @@ void MainWindow::SetCounterText(brixel::Counter counter, const QString& text)
 
 void MainWindow::ShowPreview(int pieceType)
 {
+    if (pieceType < 1 || pieceType > static_cast<int>(m_previewPictures.size())) {
+        return;  // no such piece; the game never shows one
+    }
     m_previewType = pieceType;
-    m_preview->setPixmap(DesignPicture(QStringLiteral("next%1").arg(pieceType), devicePixelRatioF()));
+    m_preview->setPixmap(m_previewPictures[static_cast<std::size_t>(pieceType - 1)]);
 }
 
 void MainWindow::SetIntroVisible(bool visible)

@@ -22,7 +22,12 @@ Program::Program()
     m_window.onCloseOtherWindows = [this] { CloseOtherWindows(); };
 }
 
-Program::~Program() = default;
+// The program hands the sound device back as it ends, rather than leaving it
+// to the clean-up after main() returns, whose order nobody controls.
+Program::~Program()
+{
+    brixel::SoundResources::CloseDevice();
+}
 
 void Program::Start()
 {

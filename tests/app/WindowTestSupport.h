@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include "../support/QtPrinters.h"
 #include "app/MainWindow.h"
 
 class PictureButton;
