@@ -19,10 +19,9 @@ env >"$WORK/opener.tmp" && mv "$WORK/opener.tmp" "$WORK/opener.env"
 EOF
 chmod +x "$WORK/bin/xdg-open"
 export PATH="$WORK/bin:$PATH"
-# A Wayland session whose XWayland is our X screen. No compositor is needed:
-# the program runs on X all the same.
-export XDG_SESSION_TYPE=wayland
-unset WAYLAND_DISPLAY
+# A Wayland session as the big desktops set it up, whose XWayland is our X
+# screen. Its compositor is never asked for: the program runs on X.
+export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="fallox-no-compositor-$$"
 
 # The platform variable the opener got, or "unset".
 opener_platform() { grep '^QT_QPA_PLATFORM=' "$WORK/opener.env" | cut -d= -f2- | grep . || echo unset; }
