@@ -83,9 +83,9 @@ TEST(ScreenChange, TheMainWindowTakesThePicturesOfEachScreenItMovesTo)
 }
 
 // Keeps a window from hearing that it went to another screen or that its
-// screen's scale changed, as where the platform reports that only once the
-// window is shown (Qt before 6.6 sends no event when a screen's scale
-// changes under a hidden window).
+// screen's scale changed, as where nothing reports that before the window is
+// shown: before Qt 6.6 no event tells a widget that the scale of the screen
+// it stays on has changed.
 class ScreenChangesWithheld : public QObject {
 protected:
     bool eventFilter(QObject*, QEvent* event) override
