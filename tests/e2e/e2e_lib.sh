@@ -86,3 +86,19 @@ other_window() {
   done
   return 1
 }
+
+# The exit button of the main window; waits until the program has ended.
+end_game() {
+  click $((WX + 313)) $((WY + 14))
+  wait_for 50 bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
+}
+
+# The "Option" button; waits for the dialog and sets OX and OY to its corner.
+open_options() {
+  click $((WX + 213)) $((WY + 70))
+  wait_for 50 other_window '^Brixel32 Options$' || fail "the options dialog did not open"
+  local win
+  win=$(other_window '^Brixel32 Options$')
+  wait_until_at "$win" $((WX + 336)) "$WY"
+  read -r OX OY <<<"$(position_of "$win")"
+}
