@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QLabel>
 
+#include "media/CentredPosition.h"
+#include "media/DesignFont.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
 

@@ -13,8 +13,10 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "media/DesignFont.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
+#include "media/WebPage.h"
 #include "settings/LevelText.h"
 #include "settings/SettingsStore.h"
 
