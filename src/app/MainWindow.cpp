@@ -1,7 +1,5 @@
 #include "app/MainWindow.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -12,6 +10,8 @@
 #include "app/KeyboardFilter.h"
 #include "app/Trace.h"
 #include "app/WellView.h"
+#include "media/CentredPosition.h"
+#include "media/DesignFont.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
 
@@ -145,6 +145,17 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
+// The main window goes back to the centre of the screen each time it becomes
+// the program's active window again: when it is first shown, and when the
+// focus comes back to it from the options or the high scores, closed or
+// clicked away from. Focus coming back from another program, or from a
+// message or input box, leaves it where the player dragged it
+// (ActivationTracker decides). A skinned window that closes hands the focus
+// back to the main window it belongs to (WindowOwner), so the return happens
+// at once also where no window manager would hand the focus on. Windows that
+// the game opens while the main window is minimised belong to nobody
+// (WindowOwner::ForWindowOpenedByTheGame): restoring the game is never left
+// to them.
 void MainWindow::onActivated()
 {
     move(CentredPosition(this));
@@ -152,15 +163,6 @@ void MainWindow::onActivated()
     for (PictureButton* button : m_titleButtons) {
         button->ShowReleased();
     }
-}
-
-bool MainWindow::IsGameWindow(const QWindow* window)
-{
-    // The skinned windows are the game's own; dialogs and message boxes are not.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [window](const QWidget* w) {
-        return w->windowHandle() == window && qobject_cast<const SkinnedWindow*>(w) != nullptr;
-    });
 }
 
 void MainWindow::LoadPictures(qreal ratio)

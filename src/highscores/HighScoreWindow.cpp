@@ -7,6 +7,8 @@
 #include <QLabel>
 
 #include "core/NumberText.h"
+#include "media/CentredPosition.h"
+#include "media/DesignFont.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
 

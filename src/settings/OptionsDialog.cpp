@@ -13,8 +13,10 @@
 #include <QStyleFactory>
 
 #include "core/NumberText.h"
+#include "media/DesignFont.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
+#include "media/WebPage.h"
 #include "settings/SettingsStore.h"
 
 namespace {
