@@ -21,20 +21,12 @@ void DropPlatformFallbackReports(QtMsgType type, const QMessageLogContext& conte
 
 }  // namespace
 
-SessionEnvironment SessionEnvironment::FromProcess()
-{
-    const auto read = [](const char* name) { return qEnvironmentVariable(name).toStdString(); };
-    return {read("XDG_SESSION_TYPE"), read("WAYLAND_DISPLAY"), read("DISPLAY"), read("QT_QPA_PLATFORM")};
-}
-
 std::string ChoosePlatform(const SessionEnvironment& environment)
 {
     if (!environment.qtPlatform.empty()) {
         return {};
     }
-    const bool waylandSession = environment.sessionType == "wayland" || !environment.waylandDisplay.empty();
-    const bool xwayland = !environment.display.empty();
-    return waylandSession && xwayland ? "xcb;wayland" : "";
+    return InWaylandSession(environment) && !environment.display.empty() ? "xcb;wayland" : "";
 }
 
 QuietPlatformFallback::QuietPlatformFallback()

@@ -2,16 +2,7 @@
 
 #include <string>
 
-// The environment variables that tell what kind of desktop session the
-// program was started in; an empty string stands for an unset variable.
-struct SessionEnvironment {
-    std::string sessionType;     // XDG_SESSION_TYPE: "wayland", "x11", "tty", ...
-    std::string waylandDisplay;  // WAYLAND_DISPLAY: the compositor's socket
-    std::string display;         // DISPLAY: an X server, in a Wayland session XWayland
-    std::string qtPlatform;      // QT_QPA_PLATFORM: the player's own choice of Qt platform
-
-    static SessionEnvironment FromProcess();
-};
+#include "media/DesktopSession.h"
 
 // The Qt platforms to try in turn, or an empty string to leave the choice to
 // Qt. A native Wayland window cannot place itself, so the game could neither

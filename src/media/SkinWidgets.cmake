@@ -5,6 +5,8 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 add_library(fallox_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CentredPosition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CentredPosition.h
+  ${CMAKE_CURRENT_LIST_DIR}/DesktopSession.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DesktopSession.h
   ${CMAKE_CURRENT_LIST_DIR}/DesignFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DesignFont.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureButton.cpp

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "media/DesktopSession.h"
+
 namespace {
 
 // Follows the mouse until the left button is let go. The window grabs the
@@ -79,23 +81,91 @@ private:
     QEventLoop m_loop;
 };
 
-// A native Wayland window cannot place itself; only the compositor can move it.
-bool PlatformPlacesWindows()
-{
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
+// Waits while the desktop moves the window (QWindow::startSystemMove). Qt
+// reports no end of such a move: the first input after it shows that it is
+// over, a release, a motion, a press, an Enter or a key, or the window being
+// activated again after the move took its activation away. Through XWayland a
+// Leave comes at the end too; natively one comes as the move starts, so there
+// it tells nothing. Like the own loop this holds whatever waits for the
+// press's handler (a running game); the input that ends the wait is handled as
+// usual, so the click after a drag acts.
+class DesktopMoveWait : public QObject {
+public:
+    explicit DesktopMoveWait(QWidget* window)
+        : m_window(window), m_leaveEnds(!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    {
+    }
 
-// Moves the window with the mouse, keeping the point that was under the
-// pointer at `pressedAt` under the pointer, now at `pointer` (both in screen
-// coordinates). Where windows cannot place themselves the compositor moves
-// the window instead and this returns at once.
-void Drag(QWidget* window, QPoint pressedAt, QPoint pointer)
+    void Run()
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        m_loop.exec();
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::Enter:
+        case QEvent::KeyPress:
+            m_loop.quit();
+            break;
+        case QEvent::MouseMove:
+            // A motion with the button still down was on its way before the
+            // desktop took the pointer.
+            if (!(static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton)) {
+                m_loop.quit();
+            }
+            break;
+        case QEvent::Leave:
+            if (m_leaveEnds) {
+                m_loop.quit();
+            }
+            break;
+        case QEvent::WindowDeactivate:
+            m_deactivated = m_deactivated || watched == m_window;
+            break;
+        case QEvent::WindowActivate:
+            if (watched == m_window && m_deactivated) {
+                m_loop.quit();
+            }
+            break;
+        case QEvent::Hide:
+            if (watched == m_window) {
+                m_loop.quit();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    const bool m_leaveEnds;
+    bool m_deactivated = false;
+    QEventLoop m_loop;
+};
+
+// On a Wayland desktop the compositor moves windows: natively a window cannot
+// place itself, and through XWayland some compositors ignore a window moving
+// itself. The desktop's move starts at the press, so that a drag of a single
+// motion moves the window too. Elsewhere (X11, with or without a window
+// manager) the window's own loop follows the pointer exactly, where a window
+// manager's move may leave the window stuck to the pointer after the release.
+// Returns whether the desktop took the move over.
+bool DesktopMove(QWidget* window)
 {
     QWindow* handle = window->windowHandle();
-    if (!PlatformPlacesWindows() && handle != nullptr && handle->startSystemMove()) {
-        return;
+    if (!InWaylandSession(SessionEnvironment::FromProcess()) || handle == nullptr || !handle->startSystemMove()) {
+        return false;
     }
-    OwnMoveLoop(window, pressedAt).Run(pointer);
+    DesktopMoveWait(window).Run();
+    return true;
 }
 
 }  // namespace
@@ -105,10 +175,9 @@ void WindowDrag::Pressed(const QMouseEvent* event)
     // Only a fresh press of the left button alone can start a move, and only
     // once: a move reporting the left button without such a press (its release
     // went elsewhere) drags nothing.
-    if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton) {
+    m_pressedAt.reset();
+    if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton && !DesktopMove(m_window)) {
         m_pressedAt = event->globalPosition().toPoint();
-    } else {
-        m_pressedAt.reset();
     }
 }
 
@@ -117,7 +186,7 @@ void WindowDrag::Moved(const QMouseEvent* event)
     if (m_pressedAt && event->buttons() == Qt::LeftButton) {
         const QPoint pressedAt = *m_pressedAt;
         m_pressedAt.reset();
-        Drag(m_window, pressedAt, event->globalPosition().toPoint());
+        OwnMoveLoop(m_window, pressedAt).Run(event->globalPosition().toPoint());
     }
 }
 

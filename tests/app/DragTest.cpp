@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -64,6 +65,25 @@ TEST(SkinnedWindowDrag, WindowStaysWhereItWasLeftWhileThePointerMovesOn)
     MoveMouse(&window, wanderedTo, Qt::LeftButton);
     QTest::qWait(20);
     EXPECT_EQ(window.pos(), left);
+}
+
+TEST(SkinnedWindowDrag, AMoveWithoutTheButtonEndsADragWhoseReleaseWentElsewhere)
+{
+    DraggedWindow window;
+    const QPoint start = window.pos();
+    const QPoint pressed = window.mapToGlobal(QPoint(120, 80));
+    // The window follows the first move without the button, and no move after it.
+    QTimer::singleShot(0, &window, [&] { MoveMouse(&window, pressed + QPoint(-10, -5), Qt::LeftButton); });
+    QTimer::singleShot(20, &window, [&] { MoveMouse(&window, pressed + QPoint(-20, -10), Qt::NoButton); });
+    QTimer::singleShot(40, &window, [&] { MoveMouse(&window, pressed + QPoint(30, 30), Qt::NoButton); });
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, &window, [&] { ReleaseLeft(&window, pressed); });
+    watchdog.start(1000);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(120, 80), QPointF(pressed), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&window, &press);
+    QTest::qWait(80);
+    EXPECT_EQ(window.pos() - start, QPoint(-20, -10));
 }
 
 struct NoDrag {

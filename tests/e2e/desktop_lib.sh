@@ -23,8 +23,28 @@ start_traced_game() {
 # Wells presented so far.
 presents() { grep -c ' present ' "$WORK/game.log"; }
 
-# Starts weston with its headless backend as a 1024x768 Wayland session on a
-# socket of our own; with "xwayland" as $1 it offers XWayland too, and
+# Presses the left button at $1,$2, moves the pointer by $3,$4 in $5 steps
+# (twenty, over three seconds, unless given), the first a moment after the
+# press as a hand makes it, and lets go. HELD_PRESENTS counts the wells presented
+# from a moment after the first step (time for it to arrive) to the release.
+drag() {
+  local x=$1 y=$2 dx=$3 dy=$4 steps=${5:-20} before
+  xdotool mousemove "$x" "$y" mousedown 1 sleep 0.1 mousemove $((x + dx / steps)) $((y + dy / steps))
+  sleep 0.3
+  before=$(presents)
+  for ((i = 2; i <= steps; i++)); do
+    xdotool mousemove $((x + dx * i / steps)) $((y + dy * i / steps))
+    sleep 0.135
+  done
+  HELD_PRESENTS=$(($(presents) - before))
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+# Starts weston as a 1024x768 Wayland session on a socket of our own, with its
+# headless backend, or with "nested" as $2 in a window at the top left of our
+# X screen (which must be larger), where input from that screen passes through
+# the compositor as a real mouse's would; with "xwayland" as $1 it offers XWayland too, and
 # XWAYLAND_DISPLAY names its X display. Sets WAYLAND_SOCKET_NAME.
 start_weston() {
   command -v weston >/dev/null 2>&1 || { echo "SKIP: weston is not installed"; exit 77; }
@@ -33,11 +53,20 @@ start_weston() {
     command -v Xwayland >/dev/null 2>&1 || { echo "SKIP: Xwayland is not installed"; exit 77; }
     extra=(--xwayland)
   fi
+  local backend=headless-backend.so
+  if [ "${2:-}" = nested ]; then
+    backend=x11-backend.so
+    compgen -G "/usr/lib/*/libweston-*/$backend" >/dev/null || { echo "SKIP: weston's X11 backend is not installed"; exit 77; }
+  fi
   WAYLAND_SOCKET_NAME="fallox-wl-$$"
-  weston --backend=headless-backend.so --use-pixman "${extra[@]}" --socket="$WAYLAND_SOCKET_NAME" \
+  weston --backend="$backend" --use-pixman "${extra[@]}" --socket="$WAYLAND_SOCKET_NAME" \
     --width=1024 --height=768 --idle-time=0 >"$WORK/weston.log" 2>&1 &
   PIDS+=($!)
   wait_for 100 test -S "$XDG_RUNTIME_DIR/$WAYLAND_SOCKET_NAME" || fail "weston did not start: $(tail -n5 "$WORK/weston.log")"
+  if [ "${2:-}" = nested ]; then
+    # weston follows the pointer only once it has come into its window.
+    xdotool mousemove 1100 900 sleep 0.2 mousemove 512 384
+  fi
   if [ "${1:-}" = xwayland ]; then
     wait_for 100 grep -q 'xserver listening on display' "$WORK/weston.log" || fail "weston offered no XWayland"
     XWAYLAND_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log" | head -n1)

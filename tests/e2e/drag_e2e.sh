@@ -17,23 +17,6 @@ source "$(dirname "$0")/desktop_lib.sh"
 start_traced_game "$SOURCE_GAME"
 [ "$WX $WY" = "344 220" ] || fail "on the $DESKTOP screen the main window is at $WX,$WY, not centred at 344,220"
 
-# Presses the left button at $1,$2, moves the pointer by $3,$4 in twenty steps
-# over three seconds and lets go. HELD_PRESENTS counts the wells presented
-# from a moment after the first step (time for it to arrive) to the release.
-drag() {
-  local x=$1 y=$2 dx=$3 dy=$4 steps=20 before
-  xdotool mousemove "$x" "$y" mousedown 1 mousemove $((x + dx / steps)) $((y + dy / steps))
-  sleep 0.3
-  before=$(presents)
-  for ((i = 2; i <= steps; i++)); do
-    xdotool mousemove $((x + dx * i / steps)) $((y + dy * i / steps))
-    sleep 0.135
-  done
-  HELD_PRESENTS=$(($(presents) - before))
-  xdotool mouseup 1
-  sleep 0.3
-}
-
 # Checks that window $1, dragged from $2,$3 (window-relative) by (-40,-20),
 # moved by that much and stays there while the pointer wanders off, and that
 # no well was presented during the drag. $4 names the window in messages.

@@ -25,11 +25,14 @@ wait_for() {
   return 1
 }
 
-# A screen of our own on a free display; Xvfb picks the number itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+# A screen of our own on a free display, 1024x768 unless E2E_SCREEN says
+# otherwise; Xvfb picks the number itself.
+Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 PIDS+=($!)
 wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$WORK/display")"
+# An X11 desktop of our own, even when the tests run inside a Wayland session.
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 # The single-instance lock lives in the runtime folder; a folder of our own
 # keeps a game the developer is playing out of the way.
 export XDG_RUNTIME_DIR="$WORK/run"
