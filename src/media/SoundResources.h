@@ -11,7 +11,7 @@ namespace brixel {
 class SoundPlayer;
 
 // The program's effects: the WAV files embedded under ":/sounds/<number>.wav",
-// played through the default audio device.
+// played through the platform's speaker (SystemSpeaker).
 class SoundResources {
 public:
     // The bytes of embedded effect `number`; empty when there is none.
@@ -21,8 +21,8 @@ public:
     // not late. Returns false when there is none (the game stays silent).
     static bool OpenDevice();
 
-    // Closes the audio device and shuts SDL's audio down, so that another
-    // output can have the device (SDL's drivers may open it only once).
+    // Lets go of the audio device, so that another output can have it
+    // (SDL's drivers may open it only once).
     static void CloseDevice();
 
     // The one player of the program, over Read and the audio device.
