@@ -23,11 +23,13 @@ bool SingleInstance::TryAcquire()
     // process id has since been handed to us; Windows, and Wine even more so,
     // give the same small ids out again soon. We cannot be its owner, since
     // we have not locked yet, so it is as stale as one of a dead process.
+    // Windows writes the computer's name in capitals, so case is ignored.
     qint64 owner = 0;
     QString host;
     QString application;
     if (m_lock.error() == QLockFile::LockFailedError && m_lock.getLockInfo(&owner, &host, &application) &&
-        owner == QCoreApplication::applicationPid() && host == QSysInfo::machineHostName()) {
+        owner == QCoreApplication::applicationPid() &&
+        host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0) {
         return m_lock.removeStaleLockFile() && m_lock.tryLock(0);
     }
     return false;
