@@ -20,8 +20,9 @@ XVFB=$!
 trap cleanup EXIT
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$WORK/display")"
-wineboot --init >/dev/null 2>&1
+mkdir -p "$WINEPREFIX"
 wineserver -p
+wineboot --init >/dev/null 2>&1
 mkdir -p "$WINEPREFIX/drive_c/bench"
 cp "$BUILD/Fallox.exe" "$BUILD/bare_window.exe" "$WINEPREFIX/drive_c/bench/"
 
