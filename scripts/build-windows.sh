@@ -23,8 +23,9 @@ VERSION=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.tx
 STAGE="$BUILD_DIR/package"
 rm -rf "$STAGE" && mkdir -p "$STAGE"
 cp "$BUILD_DIR/Fallox.exe" "$STAGE/"
-# Notepad and every other Windows editor read these with CRLF line ends.
-sed "s/@PROJECT_VERSION@/$VERSION/; s/\$/\r/" packaging/windows/LIESMICH.txt >"$STAGE/LIESMICH.txt"
+# Notepad and every other Windows editor read these with CRLF line ends; the
+# byte-order mark tells older Notepads that the umlauts are UTF-8.
+{ printf '\xef\xbb\xbf'; sed "s/@PROJECT_VERSION@/$VERSION/; s/\$/\r/" packaging/windows/LIESMICH.txt; } >"$STAGE/LIESMICH.txt"
 sed 's/$/\r/' resources/fonts/LICENSE.txt >"$STAGE/DejaVu-LICENSE.txt"
 
 SETUP="Fallox-Setup-$VERSION.exe"
