@@ -12,7 +12,11 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The Windows user is named after the Unix one: Jürgen, for a profile folder outside ASCII.
 export USER=Jürgen LOGNAME=Jürgen
 SCRATCH=$(mktemp -d)
-trap 'WINEPREFIX="$SCRATCH/template" wineserver -k 2>/dev/null; WINEPREFIX="$SCRATCH/units" wineserver -k 2>/dev/null; rm -rf "$SCRATCH"' EXIT
+cleanup() {
+  for prefix in template units; do WINEPREFIX="$SCRATCH/$prefix" wineserver -k 2>/dev/null || true; done
+  rm -rf "$SCRATCH"
+}
+trap cleanup EXIT
 export FALLOX_WINE_TEMPLATE="$SCRATCH/template"
 start=$SECONDS
 WINEPREFIX="$FALLOX_WINE_TEMPLATE" wineboot --init >/dev/null 2>&1
