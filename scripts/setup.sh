@@ -14,6 +14,8 @@ PACKAGES=(
   dpkg-dev file
   # Validators for the installed files and the Debian package (tests/install, .ci/run).
   appstream desktop-file-utils lintian man-db
+  # The options dialog is tested in the locales of real desktops.
+  locales
 )
 
 missing=()
@@ -26,6 +28,22 @@ if ((${#missing[@]})); then
   if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The German and American English locales the options dialog is tested in.
+missing_locales=()
+for l in de_DE en_US; do
+  locale -a 2>/dev/null | grep -qix "$l.utf-\?8" || missing_locales+=("$l")
+done
+if ((${#missing_locales[@]})); then
+  echo "Generating missing locales: ${missing_locales[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  for l in "${missing_locales[@]}"; do
+    $SUDO sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+  done
+  $SUDO locale-gen >/dev/null
 fi
 
 BUILD_DIR="${BUILD_DIR:-build}"

@@ -1,5 +1,20 @@
 #include "app/ActivationTracker.h"
 
+#include <algorithm>
+
+#include <QApplication>
+#include <QWidget>
+
+#include "media/SkinnedWindow.h"
+
+bool ActivationTracker::IsSkinnedWindow(const QWindow* window)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [window](const QWidget* w) {
+        return w->windowHandle() == window && qobject_cast<const SkinnedWindow*>(w) != nullptr;
+    });
+}
+
 bool ActivationTracker::FocusMoved(QWindow* now)
 {
     if (now == nullptr) {

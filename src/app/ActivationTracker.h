@@ -22,6 +22,10 @@ public:
 
     void SetMainWindow(const QWindow* main) { m_main = main; }
 
+    // The program's skinned windows (options, high scores) are windows of the
+    // game; message and input boxes are not.
+    static bool IsSkinnedWindow(const QWindow* window);
+
     // Feed every change of the program's focus window (nullptr when the
     // program lost the focus); true when this change activates the main window.
     bool FocusMoved(QWindow* now);

@@ -22,7 +22,7 @@ public:
     static constexpr QRgb Background = 0xFFC0C0C0; // light gray, (192, 192, 192)
 
     // Takes the tiles for a screen of this device pixel ratio.
-    explicit BackBuffer(qreal devicePixelRatio);
+    explicit BackBuffer(qreal devicePixelRatio = 1);
 
     // The window came to a screen of another scale: takes the tiles for it
     // and paints the screen's well again from the cells painted so far.

@@ -1,7 +1,5 @@
 #include "app/MainWindow.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -12,6 +10,8 @@
 #include "app/KeyboardFilter.h"
 #include "app/Trace.h"
 #include "app/WellView.h"
+#include "media/CentredPosition.h"
+#include "media/DesignFont.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
 
@@ -38,8 +38,7 @@ const char* const MenuCaptionNames[MenuButtons] = {"newGameCaption", "highScores
 MainWindow::MainWindow(QWidget* parent)
     : SkinnedWindow(QStringLiteral("Fallox"), ClientSize, parent),
       m_host(*this),
-      m_game(m_host),
-      m_backBuffer(devicePixelRatioF())
+      m_game(m_host)
 {
     CreateControls();
     UpdatePictures();
@@ -146,20 +145,24 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
+// The main window goes back to the centre of the screen each time it becomes
+// the program's active window again: when it is first shown, and when the
+// focus comes back to it from the options or the high scores, closed or
+// clicked away from. Focus coming back from another program, or from a
+// message or input box, leaves it where the player dragged it
+// (ActivationTracker decides). A skinned window that closes hands the focus
+// back to the main window it belongs to (WindowOwner), so the return happens
+// at once also where no window manager would hand the focus on. Windows that
+// the game opens while the main window is minimised belong to nobody
+// (WindowOwner::ForWindowOpenedByTheGame): restoring the game is never left
+// to them.
 void MainWindow::onActivated()
 {
     move(CentredPosition(this));
     m_game.RefreshWell();
-    LoadTitleButtonPictures();
-}
-
-bool MainWindow::IsGameWindow(const QWindow* window)
-{
-    // The skinned windows are the game's own; dialogs and message boxes are not.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [window](const QWidget* w) {
-        return w->windowHandle() == window && qobject_cast<const SkinnedWindow*>(w) != nullptr;
-    });
+    for (PictureButton* button : m_titleButtons) {
+        button->ShowReleased();
+    }
 }
 
 void MainWindow::LoadPictures(qreal ratio)
@@ -171,7 +174,13 @@ void MainWindow::LoadPictures(qreal ratio)
     for (PictureButton* button : m_menuButtons) {
         button->SetPictures(buttonUp, buttonDown);
     }
-    LoadTitleButtonPictures();
+    Button(TitleButton::Minimise)->SetPictures(SkinPicture(QStringLiteral("klein"), ratio),
+                                               SkinPicture(QStringLiteral("rklein"), ratio));
+    Button(TitleButton::Close)->SetPictures(SkinPicture(QStringLiteral("exit"), ratio),
+                                            SkinPicture(QStringLiteral("rexit"), ratio));
+    for (std::size_t type = 1; type <= m_previewPictures.size(); ++type) {
+        m_previewPictures[type - 1] = DesignPicture(QStringLiteral("next%1").arg(type), ratio);
+    }
     if (m_previewType != 0) {
         ShowPreview(m_previewType);
     }
@@ -179,15 +188,6 @@ void MainWindow::LoadPictures(qreal ratio)
     if (m_well->HasPicture()) {
         PresentWell();
     }
-}
-
-void MainWindow::LoadTitleButtonPictures()
-{
-    const qreal ratio = devicePixelRatioF();
-    Button(TitleButton::Minimise)->SetPictures(SkinPicture(QStringLiteral("klein"), ratio),
-                                               SkinPicture(QStringLiteral("rklein"), ratio));
-    Button(TitleButton::Close)->SetPictures(SkinPicture(QStringLiteral("exit"), ratio),
-                                            SkinPicture(QStringLiteral("rexit"), ratio));
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -308,8 +308,11 @@ void MainWindow::SetCounterText(brixel::Counter counter, const QString& text)
 
 void MainWindow::ShowPreview(int pieceType)
 {
+    if (pieceType < 1 || pieceType > static_cast<int>(m_previewPictures.size())) {
+        return;  // no such piece; the game never shows one
+    }
     m_previewType = pieceType;
-    m_preview->setPixmap(DesignPicture(QStringLiteral("next%1").arg(pieceType), devicePixelRatioF()));
+    m_preview->setPixmap(m_previewPictures[static_cast<std::size_t>(pieceType - 1)]);
 }
 
 void MainWindow::SetIntroVisible(bool visible)

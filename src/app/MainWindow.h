@@ -77,8 +77,6 @@ private:
     void onTitleButtonReleased(TitleButton button);
     PictureButton* Button(MenuButton button) const { return m_menuButtons[static_cast<std::size_t>(button)]; }
     PictureButton* Button(TitleButton button) const { return m_titleButtons[static_cast<std::size_t>(button)]; }
-    void LoadTitleButtonPictures();
-    static bool IsGameWindow(const QWindow* window);
     void RunNewGame();
 
     QtGameHost m_host;
@@ -94,7 +92,8 @@ private:
     std::array<PictureButton*, 4> m_menuButtons{};
     std::array<PictureButton*, 2> m_titleButtons{};
 
-    ActivationTracker m_activation{nullptr, &IsGameWindow};
+    ActivationTracker m_activation{nullptr, &ActivationTracker::IsSkinnedWindow};
+    std::array<QPixmap, 7> m_previewPictures;  // the next piece of each type, for the screen's scale
     int m_previewType = 0;  // the piece type the preview shows, 0 before the first
     bool m_shownBefore = false;
     bool m_closed = false;

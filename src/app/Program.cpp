@@ -4,6 +4,7 @@
 
 #include "highscores/HighScoreWindow.h"
 #include "media/SoundResources.h"
+#include "media/WindowOwner.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsFilePath.h"
 #include "settings/OptionsDialog.h"
@@ -22,7 +23,12 @@ Program::Program()
     m_window.onCloseOtherWindows = [this] { CloseOtherWindows(); };
 }
 
-Program::~Program() = default;
+// The program hands the sound device back as it ends, rather than leaving it
+// to the clean-up after main() returns, whose order nobody controls.
+Program::~Program()
+{
+    brixel::SoundResources::CloseDevice();
+}
 
 void Program::Start()
 {
@@ -42,7 +48,7 @@ void Program::OpenOptions()
 {
     if (!m_options) {
         m_options = std::make_unique<OptionsDialog>(m_window.Game().State().Options, SettingsFilePath());
-        m_options->SetOwner(&m_window);
+        WindowOwner::Attach(m_options.get(), &m_window);
     }
     m_options->Open(&m_window);
 }

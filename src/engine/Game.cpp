@@ -1,8 +1,8 @@
 #include "engine/Game.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "core/NumberText.h"
 #include "pieces/PieceCatalogue.h"
 #include "pieces/PieceMover.h"
 #include "scoring/LineScoring.h"
@@ -26,13 +26,6 @@ constexpr int SoundLevel = 101;
 
 }  // namespace
 
-std::string Game::NumberText(double value)
-{
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
 std::int16_t Game::DrawPieceType()
 {
     return static_cast<std::int16_t>(static_cast<int>(m_host.Random() * PieceTypes) + 1);
@@ -45,9 +38,9 @@ void Game::AddScore(std::int64_t points)
 
 void Game::ShowCounters()
 {
-    m_host.SetCounterText(Counter::Score, std::to_string(m_s.Score));
-    m_host.SetCounterText(Counter::Level, std::to_string(m_s.Level));
-    m_host.SetCounterText(Counter::Lines, std::to_string(m_s.Lines));
+    m_host.SetCounterText(Counter::Score, DecimalText(m_s.Score));
+    m_host.SetCounterText(Counter::Level, DecimalText(m_s.Level));
+    m_host.SetCounterText(Counter::Lines, DecimalText(m_s.Lines));
 }
 
 void Game::PlayEffect(int number)
@@ -74,10 +67,9 @@ void Game::NewGame()
     m_s.Dropping = false;
     m_s.Paused = false;
 
-    m_host.SetCounterText(Counter::Score, "0");
-    m_host.SetCounterText(Counter::Lines, "0");
-    m_host.SetCounterText(Counter::Level,
-                          m_s.Options.StartingLevel ? NumberText(*m_s.Options.StartingLevel) : std::string());
+    m_host.SetCounterText(Counter::Score, DecimalText(m_s.Score));
+    m_host.SetCounterText(Counter::Lines, DecimalText(m_s.Lines));
+    m_host.SetCounterText(Counter::Level, LevelText(m_s.Options.StartingLevel));
     m_s.StepDelay = BaseStepDelay - startingLevel * DelayStepPerLevel;
     m_s.DropStartRow = 0;
 
@@ -134,7 +126,7 @@ void Game::PlayGame()
                 m_s.Dropping = false;
                 if (m_s.DropStartRow != 0) {
                     AddScore(m_s.PieceRow - m_s.DropStartRow);
-                    m_host.SetCounterText(Counter::Score, std::to_string(m_s.Score));
+                    m_host.SetCounterText(Counter::Score, DecimalText(m_s.Score));
                     m_s.DropStartRow = 0;
                 }
             }

@@ -56,9 +56,6 @@ public:
     void DropStep();
     void ClearFullLines();
 
-    // Text of a number as the labels show it: "0", "1500", "4.5".
-    static std::string NumberText(double value);
-
 private:
     std::int16_t DrawPieceType();
     void AddScore(std::int64_t points);

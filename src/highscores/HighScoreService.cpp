@@ -11,6 +11,7 @@
 
 #include "highscores/ScoreFile.h"
 #include "highscores/HighScoreWindow.h"
+#include "media/WindowOwner.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ HighScoreService::HighScoreService(std::filesystem::path scoresFile)
     : m_window(std::make_unique<HighScoreWindow>()),
       m_entry(std::move(scoresFile),
               [this](std::string_view prompt, std::string_view title) { return AskName(prompt, title); },
-              [this](const brixel::HighScoreTable& table) { m_window->ShowHighScores(table); })
+              [this](const brixel::HighScoreTable& table) { ShowWindow(table, GameEndOwner()); })
 {
 }
 
@@ -48,7 +49,6 @@ HighScoreService::~HighScoreService() = default;
 void HighScoreService::SetOwner(QWidget* mainWindow)
 {
     m_owner = mainWindow;
-    m_window->SetOwner(mainWindow);
 }
 
 void HighScoreService::LoadAtStartup()
@@ -69,21 +69,25 @@ void HighScoreService::ShowFromButton()
         const QRect frame = m_owner->frameGeometry();
         m_window->move(frame.left(), frame.top() + frame.height());
     }
-    m_window->ShowHighScores(m_entry.Table());
+    ShowWindow(m_entry.Table(), m_owner);
 }
 
-QWidget* HighScoreService::BoxOwner() const
+QWidget* HighScoreService::GameEndOwner() const
 {
-    // A game can end while the main window is minimised. Some desktops then
-    // hand every activation of the main window to the box that belongs to it
-    // and leave the window itself minimised, so the player could not get the
-    // game back while the box waits; such a box stands on its own instead.
-    return m_owner != nullptr && !m_owner->isMinimized() ? m_owner : nullptr;
+    return WindowOwner::ForWindowOpenedByTheGame(m_owner);
+}
+
+void HighScoreService::ShowWindow(const brixel::HighScoreTable& table, QWidget* owner)
+{
+    if (m_owner != nullptr) {
+        WindowOwner::Attach(m_window.get(), owner);
+    }
+    m_window->ShowHighScores(table);
 }
 
 std::string HighScoreService::AskName(std::string_view prompt, std::string_view title)
 {
-    QInputDialog dialog(BoxOwner());
+    QInputDialog dialog(GameEndOwner());
     dialog.setWindowTitle(FromUtf8(title));
     // The prompt's lines end in CR LF like the file's; the label breaks at LF alone.
     dialog.setLabelText(FromUtf8(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -118,7 +122,7 @@ void HighScoreService::WarnIfNotSaved(const brixel::NameEntryOutcome& outcome)
     }
     m_saveFailureShown = true;
     const QString file = QDir::toNativeSeparators(QString::fromStdU16String(ScoresFile().u16string()));
-    QMessageBox::warning(BoxOwner(), QStringLiteral("Fallox"),
+    QMessageBox::warning(GameEndOwner(), QStringLiteral("Fallox"),
                          QStringLiteral("Die High Scores konnten nicht gespeichert werden:\n%1\n\n"
                                         "Dein Eintrag bleibt erhalten, bis Fallox beendet wird.")
                              .arg(file));

@@ -26,7 +26,9 @@ public:
     HighScoreService& operator=(const HighScoreService&) = delete;
 
     // Makes the high-score window, the name box and the warning transient
-    // children of `mainWindow`, so every desktop keeps them with it.
+    // children of `mainWindow`, so every desktop keeps them with it; at the
+    // end of a game that ends while it is minimised they stand on their own
+    // (WindowOwner::ForWindowOpenedByTheGame).
     void SetOwner(QWidget* mainWindow);
 
     // Reads the table at start-up, creating the default file when there is none.
@@ -51,10 +53,13 @@ public:
 private:
     std::string AskName(std::string_view prompt, std::string_view title);
     void WarnIfNotSaved(const brixel::NameEntryOutcome& outcome);
-    QWidget* BoxOwner() const;  // the parent of the name box and the warning, if any
+    // The owner of the name box, the warning and the window at the end of a
+    // game; none while the main window is minimised.
+    QWidget* GameEndOwner() const;
+    void ShowWindow(const brixel::HighScoreTable& table, QWidget* owner);
 
     std::unique_ptr<HighScoreWindow> m_window;
     brixel::NameEntry m_entry;
-    QWidget* m_owner = nullptr;  // parent of the boxes; null before SetOwner
+    QWidget* m_owner = nullptr;  // the main window; null before SetOwner
     bool m_saveFailureShown = false;  // the player already knows the file cannot be written
 };

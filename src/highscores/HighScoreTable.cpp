@@ -1,18 +1,14 @@
 #include "highscores/HighScoreTable.h"
 
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <system_error>
 
+#include "core/NumberText.h"
+
 namespace brixel {
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // Splits off the next line of a scores file. Lines end at CR LF, and also at a
 // lone LF or CR, so files edited on any system read the same. Returns false
@@ -110,78 +106,10 @@ std::string HighScoreTable::ToFileText() const
     for (int place = 1; place <= HighScoreCount; ++place) {
         text += HighNames(place);  // SetEntry stored it clean
         text += ':';
-        text += ScoreText(HighScores(place));
+        text += DecimalText(HighScores(place));
         text += "\r\n";
     }
     return text;
-}
-
-std::string ScoreText(double score)
-{
-    // Also folds -0 into "0": the table never shows a signed zero.
-    if (!std::isfinite(score) || score == 0.0) {
-        return "0";
-    }
-    // Plain digits, as a player writes a score: 100000, not 1e+05. Only
-    // numbers no game reaches (from 10^15 up, or tinier than 10^-5) keep
-    // the exponent. Either way the shortest text that reads back exactly.
-    const double size = std::fabs(score);
-    const auto format = size >= 1e-5 && size < 1e15 ? std::chars_format::fixed : std::chars_format::general;
-    char buffer[128];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, score, format);
-    return std::string(buffer, result.ptr);
-}
-
-double LeadingNumber(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-
-    // Take the longest prefix that is a number; from_chars never sees a sign.
-    const std::size_t start = i;
-    std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return 0.0;
-    }
-    std::size_t end = i;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t e = i + 1;
-        if (e < text.size() && (text[e] == '+' || text[e] == '-')) {
-            ++e;
-        }
-        if (e < text.size() && IsDigit(text[e])) {
-            while (e < text.size() && IsDigit(text[e])) {
-                ++e;
-            }
-            end = e;  // an exponent without digits is trailing text, not part of the number
-        }
-    }
-
-    double value = 0.0;
-    const auto result = std::from_chars(text.data() + start, text.data() + end, value,
-                                        std::chars_format::general);
-    if (result.ec != std::errc{} || !std::isfinite(value)) {
-        return 0.0;
-    }
-    return negative ? -value : value;
 }
 
 std::string CleanHighName(std::string_view name)

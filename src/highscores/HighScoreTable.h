@@ -57,16 +57,6 @@ private:
     std::array<double, HighScoreCount> m_scores{};  // points, finite
 };
 
-// The score as the file and the window show it: plain decimal digits, the
-// shortest that read back to the same value, whole numbers without a decimal
-// point ("0", "1500", "100000").
-std::string ScoreText(double score);
-
-// The number the text begins with: leading blanks, an optional sign, digits
-// with an optional decimal point, an optional exponent. Whatever follows is
-// ignored ("12abc" is 12); no number, or one too large to hold, gives 0.
-double LeadingNumber(std::string_view text);
-
 // A name as the table stores it: CR and LF become blanks, so a pasted name
 // cannot split a line of the file, and it is cut to MaxHighNameBytes.
 std::string CleanHighName(std::string_view name);

@@ -6,6 +6,9 @@
 #include <QIcon>
 #include <QLabel>
 
+#include "core/NumberText.h"
+#include "media/CentredPosition.h"
+#include "media/DesignFont.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
 
@@ -117,7 +120,7 @@ void HighScoreWindow::FillRows(const brixel::HighScoreTable& table)
     for (int place = 1; place <= brixel::HighScoreCount; ++place) {
         const std::string& name = table.HighNames(place);
         NameLabel(place)->setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        ScoreLabel(place)->setText(QString::fromStdString(brixel::ScoreText(table.HighScores(place))));
+        ScoreLabel(place)->setText(QString::fromStdString(brixel::DecimalText(table.HighScores(place))));
     }
 }
 

@@ -1,13 +1,26 @@
-# The skin's shared widgets: picture buttons, skinned windows, dragging,
-# the skin bitmaps by name and the web-page opener.
+# The skin's shared widgets: picture buttons, skinned windows and what they
+# are made of (dragging, ownership, centring, the design font, pictures per
+# scale), the skin bitmaps by name and the web-page opener.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 add_library(fallox_skin STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/CentredPosition.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CentredPosition.h
+  ${CMAKE_CURRENT_LIST_DIR}/DesignFont.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DesignFont.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureButton.h
   ${CMAKE_CURRENT_LIST_DIR}/SkinPictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinPictures.h
   ${CMAKE_CURRENT_LIST_DIR}/SkinnedWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinnedWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/PictureScale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictureScale.h
+  ${CMAKE_CURRENT_LIST_DIR}/WebPage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WebPage.h
+  ${CMAKE_CURRENT_LIST_DIR}/WindowDrag.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowDrag.h
+  ${CMAKE_CURRENT_LIST_DIR}/WindowOwner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowOwner.h
 )
 set_target_properties(fallox_skin PROPERTIES AUTOMOC ON)
 target_include_directories(fallox_skin PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)

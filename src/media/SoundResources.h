@@ -21,8 +21,9 @@ public:
     // not late. Returns false when there is none (the game stays silent).
     static bool OpenDevice();
 
-    // Lets go of the audio device, so that another output can have it
-    // (SDL's drivers may open it only once).
+    // Closes the audio device and shuts SDL's audio down, as the program
+    // ends; another output can then have the device (SDL's drivers may open
+    // it only once).
     static void CloseDevice();
 
     // The one player of the program, over Read and the audio device.

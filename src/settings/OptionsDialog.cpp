@@ -7,15 +7,16 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "core/NumberText.h"
+#include "media/DesignFont.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
-#include "settings/LevelText.h"
+#include "media/WebPage.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -36,16 +37,9 @@ constexpr QColor LinkColour{255, 255, 192};
 constexpr int StandardPixels = 11;
 constexpr int LinkPixels = 13;
 
-struct LocaleSeparators {
-    std::string decimalPoint;
-    std::string groupSeparator;
-};
-
-LocaleSeparators PlayersSeparators()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
+// The dialog's answer to a level it cannot take.
+const QString LevelRefusedTitle = QStringLiteral("Brixel32");
+const QString LevelRefusedText = QStringLiteral("Du musst eine Start Level angeben 0 bis 9");
 
 }  // namespace
 
@@ -70,10 +64,11 @@ void OptionsDialog::CreateControls()
 {
     // The box starts with the level in force, so that confirming the dialog
     // after a restart keeps the level read back from the file; "0" while
-    // none was ever set. It is written as the level label shows a number.
+    // none was ever set. The box writes and checks a level by the game's one
+    // rule for level texts, with a point whatever the player's locale, so
+    // confirming it unchanged keeps the level exactly.
     const std::optional<double> level = m_settings.StartingLevel;
-    m_levelBox = new QLineEdit(level ? QString::fromStdString(brixel::LevelToText(level)) : QStringLiteral("0"),
-                                     this);
+    m_levelBox = new QLineEdit(level ? QString::fromStdString(brixel::LevelText(level)) : QStringLiteral("0"), this);
     m_levelBox->setObjectName(QStringLiteral("levelBox"));
     m_levelBox->setGeometry(LevelBoxRect);
     m_levelBox->setFont(DesignFont(StandardPixels));
@@ -188,17 +183,14 @@ void OptionsDialog::onLevelBoxLostFocus()
     if (m_checkingLevel || m_hiding) {
         return;
     }
-    if (!LevelTextPasses()) {
+    if (!CheckedLevel()) {
         RefuseLevel();
     }
 }
 
-bool OptionsDialog::LevelTextPasses() const
+std::optional<double> OptionsDialog::CheckedLevel() const
 {
-    const LocaleSeparators separators = PlayersSeparators();
-    return brixel::CheckLevelText(m_levelBox->text().toStdString(), separators.decimalPoint,
-                                  separators.groupSeparator)
-        .has_value();
+    return brixel::CheckLevelText(m_levelBox->text().toStdString());
 }
 
 void OptionsDialog::RefuseLevel()
@@ -206,14 +198,12 @@ void OptionsDialog::RefuseLevel()
     // The message box takes the focus from the level box itself; that must
     // not start a second check while this one waits for the player.
     m_checkingLevel = true;
-    QMessageBox message(QMessageBox::NoIcon, QString::fromUtf8(brixel::LevelRefusedTitle),
-                        QString::fromUtf8(brixel::LevelRefusedText), QMessageBox::Ok, this);
+    QMessageBox message(QMessageBox::NoIcon, LevelRefusedTitle, LevelRefusedText, QMessageBox::Ok, this);
     message.exec();
     // Not every window manager hands the activation back when the message
     // closes; the player goes on typing here.
     activateWindow();
-    m_levelBox->setText(
-        QString::fromStdString(brixel::LevelToText(m_settings.StartingLevel, PlayersSeparators().decimalPoint)));
+    m_levelBox->setText(QString::fromStdString(brixel::LevelText(m_settings.StartingLevel)));
     m_checkingLevel = false;
 }
 
@@ -224,7 +214,6 @@ void OptionsDialog::onButtonReleased(DialogButton button)
         return;
     }
     HideDialog();
-    emit Cancelled();
 }
 
 void OptionsDialog::ConfirmOptions()
@@ -234,11 +223,9 @@ void OptionsDialog::ConfirmOptions()
     }
     // The buttons never take the focus, so with the cursor still in the level
     // box its check has not run yet; without a second look here a level
-    // outside 0..9 could reach the game. The level itself is read with a
-    // point as the only decimal separator: where the comma is the decimal
-    // separator "4,5" passes the check and starts at level 4.
-    const double level = brixel::ParseLeadingNumber(m_levelBox->text().toStdString());
-    if (!LevelTextPasses() || level < brixel::LowestStartingLevel || level > brixel::HighestStartingLevel) {
+    // outside 0..9 could reach the game.
+    const std::optional<double> level = CheckedLevel();
+    if (!level) {
         RefuseLevel();
         return;
     }

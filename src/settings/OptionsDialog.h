@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 
 #include <QSize>
 #include <QString>
@@ -38,8 +39,6 @@ public:
 signals:
     // After OK has stored the options and the dialog is hidden.
     void Confirmed();
-    // After Cancel has hidden the dialog.
-    void Cancelled();
 
 protected:
     void LoadPictures(qreal ratio) override;
@@ -56,8 +55,8 @@ private:
     void onLevelBoxLostFocus();
     void onLinkClicked();
 
-    // The level box holds a number of the player's locale within 0..9.
-    bool LevelTextPasses() const;
+    // The level the box holds, when it is a level within 0..9.
+    std::optional<double> CheckedLevel() const;
     // Tells the player the level cannot be taken and puts the current
     // setting back into the box (empty while it is unset).
     void RefuseLevel();

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "settings/LevelText.h"
+#include "core/NumberText.h"
 #include "settings/ProfileFile.h"
 
 namespace brixel {
@@ -35,7 +35,7 @@ std::optional<bool> ParseFlag(const std::optional<std::string>& text)
 
 std::string WriteSettingsText(std::string_view text, const Settings& settings)
 {
-    std::string result = WriteProfileString(text, SettingsSection, StartingLevelKey, LevelToText(settings.StartingLevel));
+    std::string result = WriteProfileString(text, SettingsSection, StartingLevelKey, LevelText(settings.StartingLevel));
     result = WriteProfileString(result, SettingsSection, FillLinesKey, FlagText(settings.FillLines));
     result = WriteProfileString(result, SettingsSection, PlaySoundsKey, FlagText(settings.PlaySounds));
     result = WriteProfileString(result, SettingsSection, HideSplashKey, FlagText(settings.HideSplash));
@@ -46,7 +46,7 @@ Settings ReadSettingsText(std::string_view text)
 {
     Settings settings;
     if (const std::optional<std::string> level = ReadProfileString(text, SettingsSection, StartingLevelKey)) {
-        settings.StartingLevel = CheckLevelText(*level, ".", "");
+        settings.StartingLevel = CheckLevelText(*level);
     }
     settings.FillLines = ParseFlag(ReadProfileString(text, SettingsSection, FillLinesKey));
     settings.PlaySounds = ParseFlag(ReadProfileString(text, SettingsSection, PlaySoundsKey));

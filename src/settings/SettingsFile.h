@@ -18,7 +18,7 @@ inline constexpr std::string_view HideSplashKey = "Hide Splash";
 
 // `text` with the four options written into section "Brixel32", in the order
 // Starting Level, Fill Lines, Play Sounds, Hide Splash, each like one call of
-// the profile writer: flags as "True" or "False", the level as LevelToText
+// the profile writer: flags as "True" or "False", the level as LevelText
 // gives it, an unset option as the empty text. Everything else stays as it was.
 std::string WriteSettingsText(std::string_view text, const Settings& settings);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
+#include "media/DesignFont.h"
 #include "media/SkinnedWindow.h"
 
 namespace fallox::test {

@@ -1,5 +1,6 @@
 #include <chrono>
 #include <cstdint>
+#include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,38 @@ TEST(QtGameHost, RandomNumbersStayBelowOne)
     EXPECT_LT(lowest, 0.001);
     EXPECT_LT(highest, 1.0);
     EXPECT_GT(highest, 0.999);
+}
+
+// Sixteen pieces dealt by the host's own generator, as type numbers.
+std::string Deal(QtGameHost& host)
+{
+    std::string pieces;
+    for (int i = 0; i < 16; ++i) {
+        pieces += static_cast<char>('0' + static_cast<int>(host.Random() * 7) + 1);
+    }
+    return pieces;
+}
+
+// Each start of the program, and each new game, deals other pieces: the
+// generator is seeded from the clock when a host is made and when a game
+// reseeds it. A few milliseconds apart, the seeds differ.
+TEST(QtGameHost, StartsAtDifferentTimesDealDifferentPieces)
+{
+    std::string first;
+    {
+        ShownWindow window;
+        first = Deal(window->Host());
+    }
+    std::this_thread::sleep_for(5ms);
+    ShownWindow window;
+    QtGameHost& host = window->Host();
+    EXPECT_NE(Deal(host), first) << "two program starts";
+
+    host.Randomize();
+    const std::string before = Deal(host);
+    std::this_thread::sleep_for(5ms);
+    host.Randomize();
+    EXPECT_NE(Deal(host), before) << "two new games";
 }
 
 }  // namespace

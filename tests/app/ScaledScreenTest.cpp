@@ -1,11 +1,13 @@
-// The three windows on a screen that scales by 1, 1.5, 2 or 3: ctest runs this
-// program once per scale, with QT_SCALE_FACTOR set before the application
-// starts. The layout stays in window pixels; the pictures must not be blurred:
+// The three windows on a screen that scales by 1, 1.25, 1.5, 1.75, 2 or 3:
+// ctest runs this program once per scale, with QT_SCALE_FACTOR set before the
+// application starts. The layout stays in window pixels; the pictures must not
+// be blurred:
 // - at a whole scale every picture reaches the screen pixel for pixel as the
 //   file painted for that scale ("name@2x.png");
-// - at 1.5 every screen pixel shows the average of the 2 x 2 pixels of the 3x
-//   picture that it covers: what a painting at 1.5 would give, nothing
-//   blurrier and no pixel doubled.
+// - at a fractional scale every screen pixel shows the average of the pixels
+//   of the 3x picture that it covers (2 x 2 at 1.5): what a painting at that
+//   scale would give, nothing blurrier and no pixel doubled. Neither the 1x
+//   picture stretched to 1.25 nor the 2x one squeezed to 1.75 passes.
 
 #include <gtest/gtest.h>
 

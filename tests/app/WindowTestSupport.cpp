@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "media/PictureButton.h"
 
@@ -54,56 +56,93 @@ QImage Load(const QString& path)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-// The 3x picture with every k x k block averaged into one pixel (k = 3 / scale);
-// opaque only where the whole block is.
-QImage Averaged(const QImage& fine, int k)
+// How much of each fine pixel the screen pixels [first, end) cover when
+// `fine` pixels shrink by `factor`: per screen pixel, (fine pixel, share) pairs.
+std::vector<std::vector<std::pair<int, double>>> Shares(int first, int end, double factor)
 {
-    QImage out(fine.width() / k, fine.height() / k, QImage::Format_ARGB32);
+    std::vector<std::vector<std::pair<int, double>>> shares;
+    for (int device = first; device < end; ++device) {
+        const double from = device / factor, to = (device + 1) / factor;
+        auto& pixel = shares.emplace_back();
+        for (int i = static_cast<int>(std::floor(from)); i < to; ++i) {
+            const double share = std::min<double>(i + 1, to) - std::max<double>(i, from);
+            if (share > 1e-9) {
+                pixel.emplace_back(i, share * factor);
+            }
+        }
+    }
+    return shares;
+}
+
+// The screen pixels `device` (counted from the picture's corner) of the 3x
+// picture shrunk to `scale`: each the average of the fine pixels it covers,
+// weighted by how much of each; opaque only where all of them are.
+QImage Shrunk(const QImage& fine, qreal scale, QRect device)
+{
+    const auto columns = Shares(device.left(), device.left() + device.width(), scale / 3);
+    const auto rows = Shares(device.top(), device.top() + device.height(), scale / 3);
+    QImage out(device.size(), QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
         for (int x = 0; x < out.width(); ++x) {
-            int r = 0, g = 0, b = 0, alpha = 255;
-            for (int dy = 0; dy < k; ++dy) {
-                for (int dx = 0; dx < k; ++dx) {
-                    const QRgb c = fine.pixel(x * k + dx, y * k + dy);
-                    r += qRed(c);
-                    g += qGreen(c);
-                    b += qBlue(c);
+            double r = 0, g = 0, b = 0;
+            int alpha = 255;
+            for (const auto& [fy, wy] : rows[y]) {
+                for (const auto& [fx, wx] : columns[x]) {
+                    const QRgb c = fine.valid(fx, fy) ? fine.pixel(fx, fy) : 0;
+                    r += qRed(c) * wx * wy;
+                    g += qGreen(c) * wx * wy;
+                    b += qBlue(c) * wx * wy;
                     alpha = std::min(alpha, qAlpha(c));
                 }
             }
-            const int n = k * k;
-            out.setPixel(x, y, qRgba((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n, alpha));
+            out.setPixel(x, y, qRgba(qRound(r), qRound(g), qRound(b), alpha));
         }
     }
     return out;
 }
 
-// The part `area` (window pixels, inside the picture) of a picture as a
-// screen of `scale` should show it.
-QImage Expected(const QString& plainPath, QRect area, qreal scale)
+// The part `area` (window pixels) of a picture as a screen of `scale` should
+// show it, and where that lies in screen pixels from the picture's corner. At
+// a fractional scale only the screen pixels wholly inside the part count.
+struct ExpectedPart {
+    QImage image;
+    QPoint offset;
+};
+
+ExpectedPart Expected(const QString& plainPath, QRect area, qreal scale)
 {
     if (IsWhole(scale)) {
         const int whole = static_cast<int>(std::lround(scale));
-        return Load(FileForScale(plainPath, whole)).copy(QRect(area.topLeft() * whole, area.size() * whole));
+        const QRect device(area.topLeft() * whole, area.size() * whole);
+        return {Load(FileForScale(plainPath, whole)).copy(device), device.topLeft()};
     }
-    const int k = static_cast<int>(std::lround(3 / scale));
-    return Averaged(Load(FileForScale(plainPath, 3)).copy(QRect(area.topLeft() * 3, area.size() * 3)), k);
+    const QImage fine = Load(FileForScale(plainPath, 3));
+    // Screen pixels from the first whole one inside the part to the last whole
+    // one inside both the part and the picture.
+    const auto first = [&](int from) { return static_cast<int>(std::ceil(from * scale - 1e-9)); };
+    const auto end = [&](int to, int fineLength) {
+        return static_cast<int>(std::floor(std::min(to * scale, fineLength * scale / 3) + 1e-9));
+    };
+    const QPoint topLeft(first(area.left()), first(area.top()));
+    const QPoint bottomRight(end(area.left() + area.width(), fine.width()), end(area.top() + area.height(), fine.height()));
+    return {Shrunk(fine, scale, QRect(topLeft, bottomRight - QPoint(1, 1))), topLeft};
 }
 
-// How many opaque pixels of `expected` the screen shows differently at
-// `windowPoint`. A point that falls between screen pixels may land on
-// either of them.
-int Mismatches(const QImage& screen, QPointF windowPoint, const QImage& expected, qreal scale)
+// How many opaque pixels of `expected` the screen shows differently with the
+// picture's corner at `corner` (screen pixels). A corner that falls between
+// screen pixels may land on either of them.
+int Mismatches(const QImage& screen, QPointF corner, const ExpectedPart& expected, qreal scale)
 {
     const int tolerance = IsWhole(scale) ? 0 : 2;  // rounding of the averages
-    const QPointF device = windowPoint * scale;
-    int best = expected.width() * expected.height();
-    for (const int x : {int(std::floor(device.x())), int(std::ceil(device.x()))}) {
-        for (const int y : {int(std::floor(device.y())), int(std::ceil(device.y()))}) {
+    const QImage& image = expected.image;
+    int best = image.width() * image.height();
+    for (const int cx : {int(std::floor(corner.x())), int(std::ceil(corner.x()))}) {
+        for (const int cy : {int(std::floor(corner.y())), int(std::ceil(corner.y()))}) {
+            const int x = cx + expected.offset.x(), y = cy + expected.offset.y();
             int wrong = 0;
-            for (int py = 0; py < expected.height(); ++py) {
-                for (int px = 0; px < expected.width(); ++px) {
-                    const QRgb a = expected.pixel(px, py);
+            for (int py = 0; py < image.height(); ++py) {
+                for (int px = 0; px < image.width(); ++px) {
+                    const QRgb a = image.pixel(px, py);
                     const QRgb b = screen.valid(x + px, y + py) ? screen.pixel(x + px, y + py) : 0;
                     if (qAlpha(a) == 255 &&
                         (std::abs(qRed(a) - qRed(b)) > tolerance || std::abs(qGreen(a) - qGreen(b)) > tolerance ||
@@ -126,8 +165,9 @@ std::vector<std::string> PicturesDiffering(QWidget& window, const std::vector<Sh
     const QImage screen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     std::vector<std::string> differing;
     for (const ShownPicture& p : pictures) {
-        const QImage expected = Expected(QStringLiteral(":/") + p.file, p.part, scale);
-        if (Mismatches(screen, p.at, expected, scale) != 0) {
+        const ExpectedPart expected = Expected(QStringLiteral(":/") + p.file, p.part, scale);
+        const QPointF corner = QPointF(p.at - p.part.topLeft()) * scale;  // the whole picture's top-left
+        if (expected.image.isNull() || Mismatches(screen, corner, expected, scale) != 0) {
             differing.push_back(p.file.toStdString() + " at " + std::to_string(p.at.x()) + "," +
                                 std::to_string(p.at.y()) + ", scale " + QString::number(scale).toStdString());
         }

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include "../support/QtPrinters.h"
 #include "app/MainWindow.h"
 
 class PictureButton;
@@ -71,8 +72,7 @@ QString FileForScale(const QString& plain, int scale);
 
 // A picture a window shows: the part `part` (window pixels) of the file
 // `file` (below the resources, e.g. "images/intro.png"), its top-left corner
-// at `at` in the window. For parts of a background `at` is best an even
-// point, which lies on a screen pixel's corner at scale 1.5.
+// at `at` in the window.
 struct ShownPicture {
     QString file;
     QPoint at;
@@ -84,8 +84,9 @@ inline QRect Whole(int width, int height) { return QRect(0, 0, width, height); }
 // The pictures `window` does not show as painted for its screen's scale:
 // - at a whole scale, pixel for pixel as the file painted for that scale
 //   ("name@2x.png"), wherever the picture is opaque;
-// - at a fractional scale such as 1.5, every screen pixel as the average of
-//   the pixels of the 3x picture that it covers, within rounding: what a
+// - at a fractional scale such as 1.25 or 1.5, every screen pixel wholly
+//   inside the part as the average of the pixels of the 3x picture that it
+//   covers, each weighted by the share it covers, within rounding: what a
 //   painting at that scale would give, nothing blurrier, no pixel doubled.
 // Each entry names the file, the place and the scale.
 std::vector<std::string> PicturesDiffering(QWidget& window, const std::vector<ShownPicture>& pictures);

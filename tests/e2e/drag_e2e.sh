@@ -78,6 +78,7 @@ sleep 1.2
 xdotool mousemove $((NX + 213)) $((NY + 54)) click 1
 wait_for 30 other_window '^High Scores$' || fail "the click on High-Score after the drag opened nothing"
 SCORES=$(other_window '^High Scores$')
+wait_until_at "$SCORES" "$NX" $((NY + 328))
 [ "$(position_of "$SCORES")" = "$NX $((NY + 328))" ] ||
   fail "the high scores opened at $(position_of "$SCORES"), not below the main window at $NX,$NY"
 drag_and_check "$SCORES" 320 200 "high-score window"
@@ -93,6 +94,7 @@ read -r WX WY <<<"$(position_of "$MAIN")"
 xdotool mousemove $((WX + 213)) $((WY + 70)) click 1
 wait_for 30 other_window '^Brixel32 Options$' || fail "the options window did not open"
 OPTIONS=$(other_window '^Brixel32 Options$')
+wait_until_at "$OPTIONS" $((WX + 336)) "$WY"
 [ "$(position_of "$MAIN")" = "$WX $WY" ] || fail "the main window moved to $(position_of "$MAIN") as the options opened"
 [ "$(position_of "$OPTIONS")" = "$((WX + 336)) $WY" ] ||
   fail "the options opened at $(position_of "$OPTIONS"), not beside the main window at $WX,$WY"

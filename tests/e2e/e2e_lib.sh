@@ -55,15 +55,27 @@ start_game() {
   PID=$!
   PIDS+=("$PID")
   wait_for 100 has_main_window "$PID" || fail "the main window did not appear"
-  eval "$(xdotool getwindowgeometry --shell "$(main_window "$PID")")"
-  WX=$X
-  WY=$Y
+  # The program centres its window a moment after it first shows; a check
+  # of the place that follows says where it came to rest if not there.
+  wait_until_at "$(main_window "$PID")" $CENTRE_X $CENTRE_Y
+  read -r WX WY <<<"$(position_of "$(main_window "$PID")")"
 }
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
 
 # Top-left corner of window $1 on the screen, as "X Y".
 position_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$X $Y"; }
+
+# Waits up to five seconds for window $1 to stand at $2,$3. Windows are placed
+# a moment after they first show (longer under the sanitizers), so a place is
+# never read at first sight; the caller checks the place afterwards and says
+# where the window is if the wait ran out.
+is_at() { [ "$(position_of "$1")" = "$2 $3" ]; }
+wait_until_at() { wait_for 50 is_at "$@"; }
+
+# Where the main window (336x328) stands centred on the 1024x768 screen.
+CENTRE_X=$(((1024 - 336) / 2))
+CENTRE_Y=$(((768 - 328) / 2))
 
 # The visible window of the program ($PID) called $1, other than the main window
 # (a search by name also turns that up).
@@ -73,4 +85,20 @@ other_window() {
     if [ "$WIDTH" != 336 ] || [ "$HEIGHT" != 328 ]; then echo "$w"; return 0; fi
   done
   return 1
+}
+
+# The exit button of the main window; waits until the program has ended.
+end_game() {
+  click $((WX + 313)) $((WY + 14))
+  wait_for 50 bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
+}
+
+# The "Option" button; waits for the dialog and sets OX and OY to its corner.
+open_options() {
+  click $((WX + 213)) $((WY + 70))
+  wait_for 50 other_window '^Brixel32 Options$' || fail "the options dialog did not open"
+  local win
+  win=$(other_window '^Brixel32 Options$')
+  wait_until_at "$win" $((WX + 336)) "$WY"
+  read -r OX OY <<<"$(position_of "$win")"
 }

@@ -15,15 +15,6 @@ FOREIGN=$'; notes of my own\r\n[Desktop]\r\nWallpaper=flowers.bmp\r\n'
 printf '%s' "$FOREIGN" >"$INI"
 cp "$INI" "$WORK/foreign.ini"
 
-end_game() {
-  click $((WX + 313)) $((WY + 14))
-  wait_for 50 bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
-}
-open_options() {
-  click $((WX + 213)) $((WY + 70))
-  wait_for 50 other_window '^Brixel32 Options$' || fail "the options dialog did not open"
-  read -r OX OY <<<"$(position_of "$(other_window '^Brixel32 Options$')")"
-}
 press_ok() { click $((OX + 95)) $((OY + 211)); }
 fill_box() { click $((OX + 135)) $((OY + 111)); }
 sound_box() { click $((OX + 135)) $((OY + 143)); }

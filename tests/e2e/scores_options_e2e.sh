@@ -12,7 +12,13 @@ source "$(dirname "$0")/e2e_lib.sh"
 prepare_game "$SOURCE_GAME"
 SCORES="$WORK/game/scores.lst"
 
-options_at() { eval "$(xdotool getwindowgeometry --shell "$(other_window '^Brixel32 Options$')")"; OX=$X; OY=$Y; }
+# Waits for the options to come to rest beside the main window; sets OX and OY.
+options_at() {
+  local win
+  win=$(other_window '^Brixel32 Options$')
+  wait_until_at "$win" $((WX + 336)) "$WY"
+  read -r OX OY <<<"$(position_of "$win")"
+}
 
 start_game
 [ -f "$SCORES" ] || fail "start-up did not create scores.lst beside the program"
@@ -45,7 +51,9 @@ xdotool key Return
 wait_for 50 other_window '^High Scores$' || fail "the high-score window did not show"
 first=$(head -n1 "$SCORES")
 [[ "$first" == $'Erika:1:'*$'\r' ]] || fail "the first line of scores.lst is '$first'"
-eval "$(xdotool getwindowgeometry --shell "$(other_window '^High Scores$')")"
+HIGH_SCORES=$(other_window '^High Scores$')
+wait_until_at "$HIGH_SCORES" "$WX" $((WY + 328))
+read -r X Y <<<"$(position_of "$HIGH_SCORES")"
 click $((X + 160)) $((Y + 178))
 wait_for 30 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." || fail "OK did not close the high scores"
 

@@ -25,10 +25,13 @@ xwayland_window() { DISPLAY="$XWAYLAND_DISPLAY" main_window "$PID"; }
 has_xwayland_window() { [ -n "$(xwayland_window)" ]; }
 wait_for 150 has_xwayland_window || fail "no main window on XWayland: $(head -c 500 "$WORK/game.log")"
 # xwininfo reports the place on the screen, outside any frame weston adds.
-info=$(DISPLAY="$XWAYLAND_DISPLAY" xwininfo -id "$(xwayland_window)")
-x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-[ "$x,$y" = "344,220" ] || fail "through XWayland the main window is at $x,$y, not centred at 344,220"
+xwayland_place() {
+  local info
+  info=$(DISPLAY="$XWAYLAND_DISPLAY" xwininfo -id "$(xwayland_window)")
+  echo "$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info"),$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")"
+}
+xwayland_centred() { [ "$(xwayland_place)" = "$CENTRE_X,$CENTRE_Y" ]; }
+wait_for 50 xwayland_centred || fail "through XWayland the main window is at $(xwayland_place), not centred at $CENTRE_X,$CENTRE_Y"
 kill -0 "$PID" || fail "the program ended by itself"
 kill "$PID"; wait "$PID" 2>/dev/null
 

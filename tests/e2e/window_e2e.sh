@@ -12,9 +12,10 @@ FIRST=$!
 PIDS+=("$FIRST")
 wait_for 100 has_main_window "$FIRST" || fail "the main window did not appear"
 WIN=$(main_window "$FIRST")
+wait_until_at "$WIN" $CENTRE_X $CENTRE_Y
 eval "$(xdotool getwindowgeometry --shell "$WIN")"
 [ "$WIDTH" = 336 ] && [ "$HEIGHT" = 328 ] || fail "window is ${WIDTH}x${HEIGHT}, not 336x328"
-[ "$X" = $(((1024 - 336) / 2)) ] && [ "$Y" = $(((768 - 328) / 2)) ] || fail "window at $X,$Y is not centred"
+[ "$X $Y" = "$CENTRE_X $CENTRE_Y" ] || fail "window at $X,$Y is not centred"
 WX=$X
 WY=$Y
 

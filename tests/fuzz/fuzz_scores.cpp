@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
+#include "core/NumberText.h"
 #include "highscores/HighScoreTable.h"
 
 using namespace brixel;
@@ -46,7 +47,7 @@ void CheckFileText(const HighScoreTable& table, const std::string& text)
         const std::size_t colon = line.rfind(':');
         FUZZ_CHECK(colon != std::string_view::npos);
         FUZZ_CHECK(line.substr(0, colon) == table.HighNames(place));
-        FUZZ_CHECK(line.substr(colon + 1) == ScoreText(table.HighScores(place)));
+        FUZZ_CHECK(line.substr(colon + 1) == DecimalText(table.HighScores(place)));
         lineStart = lineEnd + 2;
     }
     FUZZ_CHECK(lineStart == text.size());
@@ -87,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(&score, data, sizeof score);
     }
     if (std::isfinite(score)) {
-        const std::string text = ScoreText(score);
+        const std::string text = DecimalText(score);
         FUZZ_CHECK(text.find_first_of(":\r\n \t") == std::string::npos);
         const double reread = LeadingNumber(text);
         FUZZ_CHECK(reread == score);

@@ -13,12 +13,9 @@
 #include <functional>
 #include <ostream>
 
+#include "../support/QtPrinters.h"
 #include "highscores/HighScoreWindow.h"
 #include "media/PictureButton.h"
-
-inline void PrintTo(const QPoint& p, std::ostream* out) { *out << "(" << p.x() << ", " << p.y() << ")"; }
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* out) { *out << "{" << texts.join(" | ").toStdString() << "}"; }
 
 namespace brixel::test {
 

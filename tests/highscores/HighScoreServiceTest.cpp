@@ -209,18 +209,26 @@ TEST_F(HighScoreServiceTest, TheNameBoxTheWarningAndTheWindowStayWithTheMainWind
     EXPECT_TRUE(player.Done());
     EXPECT_EQ(owners, QStringList({"main window", "main window", "main window"}));
 
-    // A game that ended while the main window was minimised: the boxes stand
-    // on their own, so restoring the game's window is not held up by them.
+    // A game that ended while the main window was minimised: the box and the
+    // window stand on their own, so restoring the game's window is not held
+    // up by them. From the button the window belongs to the main window again.
+    const auto lookAndClose = [&](HighScoreWindow* window) {
+        ownerOf(window);
+        LookAndClose(rows)(window);
+    };
     mainWindow.showMinimized();
     owners.clear();
     player.Then<QInputDialog>([&](QInputDialog* dialog) {
         ownerOf(dialog);
         TypeAndConfirm("Bert")(dialog);
     });
-    player.Then<HighScoreWindow>(LookAndClose(rows));
+    player.Then<HighScoreWindow>(lookAndClose);
     service.CheckHighScore(200);
+    mainWindow.showNormal();
+    player.Then<HighScoreWindow>(lookAndClose);
+    service.ShowFromButton();
     EXPECT_TRUE(player.Done());
-    EXPECT_EQ(owners, QStringList({"none"}));
+    EXPECT_EQ(owners, QStringList({"none", "none", "main window"}));
 }
 
 }  // namespace

@@ -42,6 +42,14 @@ const std::vector<Damage>& Damages()
         {"ExtensionPastFmt", 104, {{36, {6, 0}}}, WavError::FmtTooShort},
         {"NoChannels", 104, {{22, {0, 0}}}, WavError::BadFormat},
         {"TwelveBits", 104, {{34, {12, 0}}}, WavError::BadFormat},
+        // 24 and 32 bits with byte rate and alignment to match; the data
+        // shrinks to whole frames (573 bytes and a pad byte; 572 bytes in a
+        // RIFF form two bytes shorter).
+        {"TwentyFourBits", 104, {{28, {0x33, 0x81, 0, 0}}, {32, {3, 0}}, {34, {24, 0}}, {54, {0x3D, 0x02, 0, 0}}},
+         WavError::None},
+        {"ThirtyTwoBits", 104,
+         {{4, {0x6E, 0x02, 0, 0}}, {28, {0x44, 0xAC, 0, 0}}, {32, {4, 0}}, {34, {32, 0}}, {54, {0x3C, 0x02, 0, 0}}},
+         WavError::None},
         {"BlockAlignTwo", 104, {{32, {2, 0}}}, WavError::BadFormat},
         {"WrongByteRate", 104, {{28, {0x40, 0x1F, 0, 0}}}, WavError::BadFormat},
         {"FactOfTwoBytes", 104, {{42, {2, 0, 0, 0}}}, WavError::FactTooShort},

@@ -33,6 +33,8 @@ TEST(ProfileFile, WriteEditsOnlyTheOneLine)
         {"missing key in CRLF text", "[A]\r\nx=1\r\n\r\n[B]\r\n", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\n"},
         {"missing key in a section without keys goes under its header", "[A]\n\n[B]\n", "A", "y", "2",
          "[A]\ny=2\n\n[B]\n"},
+        {"a line without '=' is part of its section: a missing key goes after it",
+         "[A]\nx=1\nmy own note\n\n[B]\n", "A", "y", "2", "[A]\nx=1\nmy own note\ny=2\n\n[B]\n"},
         {"a commented-out key does not count", "[A]\n;x=1\n", "A", "x", "5", "[A]\nx=5\n;x=1\n"},
         {"missing key at an unterminated end", "[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
         {"same key in another section untouched", "[B]\nx=1\n[A]\n", "A", "x", "5", "[B]\nx=1\n[A]\nx=5\n"},

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include <QPoint>
+
+class QMouseEvent;
+class QWidget;
+
+// Moving a window by dragging its bare surface with the left button. The
+// window hands its own mouse events over; only a fresh press of the left
+// button alone starts a drag, at the first move with the button held, and
+// the drag returns only when the move is over, so whatever waits for the
+// handler that started it (a running game) holds for the whole drag.
+class WindowDrag {
+public:
+    explicit WindowDrag(QWidget* window) : m_window(window) {}
+
+    void Pressed(const QMouseEvent* event);
+    void Moved(const QMouseEvent* event);
+    void Released();
+
+private:
+    QWidget* m_window;
+    // Screen point of a fresh left press on the bare surface, from the press
+    // until the first move drags the window or the button is let go.
+    std::optional<QPoint> m_pressedAt;
+};

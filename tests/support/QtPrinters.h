@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <ostream>
+
+// How failing window tests show Qt's values: "(344, 220)" rather than the
+// raw bytes GoogleTest prints for a type it does not know.
+inline void PrintTo(const QPoint& p, std::ostream* out) { *out << "(" << p.x() << ", " << p.y() << ")"; }
+inline void PrintTo(const QSize& s, std::ostream* out) { *out << s.width() << "x" << s.height(); }
+inline void PrintTo(const QRect& r, std::ostream* out)
+{
+    *out << r.width() << "x" << r.height() << " at (" << r.x() << ", " << r.y() << ")";
+}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* out) { *out << "{" << texts.join(" | ").toStdString() << "}"; }
