@@ -15,12 +15,8 @@ QString TileName(std::size_t tile)
 
 }  // namespace
 
-BackBuffer::BackBuffer(qreal devicePixelRatio) : m_image(Size, QImage::Format_RGB32)
+BackBuffer::BackBuffer(qreal devicePixelRatio)
 {
-    for (std::size_t tile = 0; tile < m_tiles.size(); ++tile) {
-        m_tiles[tile] = DesignImage(TileName(tile), 1).convertToFormat(QImage::Format_RGB32);
-    }
-    m_image.fill(Background);
     for (int col = 1; col <= brixel::WellColumns; ++col) {
         for (int row = 1; row <= brixel::WellRows; ++row) {
             m_painted(col, row) = -1;
@@ -43,7 +39,7 @@ void BackBuffer::SetScreenRatio(qreal devicePixelRatio)
     for (std::size_t tile = 0; tile < m_screenTiles.size(); ++tile) {
         m_screenTiles[tile] = DesignImage(TileName(tile), ratio).convertToFormat(QImage::Format_RGB32);
     }
-    m_screen = QImage(WellArea.size() * size / TileSize, QImage::Format_RGB32);
+    m_screen = QImage(WellSize * size / TileSize, QImage::Format_RGB32);
     m_screen.setDevicePixelRatio(ratio);
     m_screen.fill(Background);
     for (int col = 1; col <= brixel::WellColumns; ++col) {
@@ -57,12 +53,9 @@ void BackBuffer::SetScreenRatio(qreal devicePixelRatio)
 
 void BackBuffer::PaintTile(int col, int row, int tile)
 {
-    if (tile < 0 || tile >= static_cast<int>(m_tiles.size()) || !brixel::Well::Inside(col, row)) {
+    if (tile < 0 || tile >= static_cast<int>(m_screenTiles.size()) || !brixel::Well::Inside(col, row)) {
         return;  // no picture for such a cell; the game never paints one
     }
-    const QImage& picture = m_tiles[static_cast<std::size_t>(tile)];
-    CopyPixels(picture, QRect(0, 0, TileSize, TileSize), m_image,
-               QPoint(TileSize * (col - 1) + 1, TileSize * (row - 1) + 1));
     m_painted(col, row) = static_cast<std::int16_t>(tile);
     PaintScreenTile(col, row, tile);
 }

@@ -6,19 +6,16 @@
 
 #include "core/GameState.h"
 
-// The well's back buffer, an off-screen image that keeps its
-// pixels between paints, so only the cells that changed are painted again.
-// A one-pixel margin surrounds the 160 x 288 well: the tile of cell
-// (column, row) lies at (16 * (column - 1) + 1, 16 * (row - 1) + 1).
-//
-// Beside it the buffer keeps the well as the screen shows it: on a scaled
-// screen every cell holds the tile painted for that scale, so the well is
-// as crisp as the rest of the window.
+// The well's back buffer: the well as the screen shows it, an off-screen
+// image that keeps its pixels between paints, so only the cells that changed
+// are painted again. On a scaled screen every cell holds the tile painted for
+// that scale, so the well is as crisp as the rest of the window. The tile of
+// cell (column, row) lies TileSize * (column - 1, row - 1) design pixels from
+// the well's top left corner.
 class BackBuffer {
 public:
     static constexpr int TileSize = 16;            // pixels, both ways
-    static constexpr QSize Size{162, 290};         // the well plus its margin
-    static constexpr QRect WellArea{1, 1, 160, 288};  // the part the screen shows
+    static constexpr QSize WellSize{160, 288};     // design pixels
     static constexpr QRgb Background = 0xFFC0C0C0; // light gray, (192, 192, 192)
 
     // Takes the tiles for a screen of this device pixel ratio.
@@ -28,21 +25,16 @@ public:
     // and paints the screen's well again from the cells painted so far.
     void SetScreenRatio(qreal devicePixelRatio);
 
-    // Copies tile 0..7 (0 the empty cell) onto cell (column 1..10, row 1..18),
-    // in both the buffer and the screen's well.
+    // Copies tile 0..7 (0 the empty cell) onto cell (column 1..10, row 1..18).
     void PaintTile(int col, int row, int tile);
 
-    const QImage& Image() const { return m_image; }
-
-    // The well part (WellArea) at the screen's scale, marked with its ratio.
+    // The well at the screen's scale, marked with its ratio.
     const QImage& ScreenImage() const { return m_screen; }
 
 private:
-    QImage m_image;
     int m_screenTileSize = 0;             // screen pixels per cell, both ways
-    std::array<QImage, 8> m_tiles;        // the empty cell and the seven piece colours
     QImage m_screen;
-    std::array<QImage, 8> m_screenTiles;  // the same tiles at the screen's scale
+    std::array<QImage, 8> m_screenTiles;  // the empty cell and the seven piece colours at the screen's scale
     // The tile last painted on each cell, -1 where none was (the background shows).
     brixel::Well m_painted;
 

@@ -51,7 +51,6 @@ public:
     void SetCounterText(brixel::Counter counter, const QString& text);
     void ShowPreview(int pieceType);
     void SetIntroVisible(bool visible);
-    const BackBuffer& BackBufferImage() const { return m_backBuffer; }
 
 signals:
     // The window has been closed and no game is running any more: the

@@ -1,6 +1,25 @@
 #include "app/PlatformChoice.h"
 
 #include <QString>
+#include <QtGlobal>
+
+#include <cstring>
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+void DropPlatformFallbackReports(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const char* category = context.category ? context.category : "";
+    if (type != QtFatalMsg &&
+        (std::strcmp(category, "qt.qpa.xcb") == 0 || std::strcmp(category, "qt.qpa.plugin") == 0)) {
+        return;
+    }
+    previousHandler(type, context, message);
+}
+
+}  // namespace
 
 SessionEnvironment SessionEnvironment::FromProcess()
 {
@@ -15,5 +34,15 @@ std::string ChoosePlatform(const SessionEnvironment& environment)
     }
     const bool waylandSession = environment.sessionType == "wayland" || !environment.waylandDisplay.empty();
     const bool xwayland = !environment.display.empty();
-    return waylandSession && xwayland ? "xcb" : "";
+    return waylandSession && xwayland ? "xcb;wayland" : "";
+}
+
+QuietPlatformFallback::QuietPlatformFallback()
+{
+    previousHandler = qInstallMessageHandler(DropPlatformFallbackReports);
+}
+
+QuietPlatformFallback::~QuietPlatformFallback()
+{
+    qInstallMessageHandler(previousHandler);
 }

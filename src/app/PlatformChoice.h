@@ -13,9 +13,21 @@ struct SessionEnvironment {
     static SessionEnvironment FromProcess();
 };
 
-// The Qt platform to start with, or an empty string to leave the choice to Qt.
-// A native Wayland window cannot place itself, so the game could neither
+// The Qt platforms to try in turn, or an empty string to leave the choice to
+// Qt. A native Wayland window cannot place itself, so the game could neither
 // centre its window nor put its other windows beside it; in a Wayland session
-// that offers XWayland the game runs as an X11 program instead. A platform the
-// player chose is never overruled.
+// that names an X server the game runs as an X11 program through XWayland, and
+// natively where that server cannot be reached. A platform the player chose is
+// never overruled.
 std::string ChoosePlatform(const SessionEnvironment& environment);
+
+// While it lives, Qt's reports of a platform of the list that would not start
+// (the next one serves) are dropped; every other message passes on. Made only
+// around the start of the application, when the program chose the platforms.
+class QuietPlatformFallback {
+public:
+    QuietPlatformFallback();
+    ~QuietPlatformFallback();
+    QuietPlatformFallback(const QuietPlatformFallback&) = delete;
+    QuietPlatformFallback& operator=(const QuietPlatformFallback&) = delete;
+};

@@ -22,6 +22,8 @@ public:
     void Present(const QImage& screenWell);
 
     bool HasPicture() const { return m_presented; }
+    // What the well shows now, at the scale it was painted for.
+    const QImage& Picture() const { return m_picture; }
 
 private:
     QImage m_picture;

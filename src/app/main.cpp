@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
@@ -45,11 +46,14 @@ int main(int argc, char* argv[])
     // made; afterwards the variable goes again, so a browser the game starts
     // makes its own choice.
     const std::string platform = ChoosePlatform(SessionEnvironment::FromProcess());
+    std::optional<QuietPlatformFallback> quiet;
     if (!platform.empty()) {
         qputenv("QT_QPA_PLATFORM", platform.c_str());
+        quiet.emplace();
     }
     QApplication app(argc, argv);
     if (!platform.empty()) {
+        quiet.reset();
         qunsetenv("QT_QPA_PLATFORM");
     }
     // The labels' font comes with the program: without it Windows (or Wine)

@@ -12,10 +12,10 @@ struct Session {
 };
 
 const Session Sessions[] = {
-    {"Wayland session with XWayland", {"wayland", "wayland-0", ":0", ""}, "xcb"},
-    {"Wayland socket alone marks the session", {"", "wayland-0", ":1", ""}, "xcb"},
-    {"session type alone marks the session", {"wayland", "", ":0", ""}, "xcb"},
-    {"Wayland socket in a session that calls itself X11", {"x11", "wayland-1", ":0", ""}, "xcb"},
+    {"Wayland session with XWayland", {"wayland", "wayland-0", ":0", ""}, "xcb;wayland"},
+    {"Wayland socket alone marks the session", {"", "wayland-0", ":1", ""}, "xcb;wayland"},
+    {"session type alone marks the session", {"wayland", "", ":0", ""}, "xcb;wayland"},
+    {"Wayland socket in a session that calls itself X11", {"x11", "wayland-1", ":0", ""}, "xcb;wayland"},
     {"Wayland without XWayland runs natively", {"wayland", "wayland-0", "", ""}, ""},
     {"player chose Wayland", {"wayland", "wayland-0", ":0", "wayland"}, ""},
     {"player chose a list", {"wayland", "wayland-0", ":0", "wayland;xcb"}, ""},
@@ -26,7 +26,7 @@ const Session Sessions[] = {
     {"nothing set", {"", "", "", ""}, ""},
 };
 
-TEST(PlatformChoice, XcbOnlyInAWaylandSessionWithXWaylandAndNoChoiceOfThePlayer)
+TEST(PlatformChoice, XWaylandFirstOnlyInAWaylandSessionNamingAnXServerAndNoChoiceOfThePlayer)
 {
     for (const Session& session : Sessions) {
         EXPECT_EQ(ChoosePlatform(session.environment), session.platform) << session.what;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
+#include "app/WellView.h"
 #include "core/GameState.h"
 #include "highscores/HighScoreWindow.h"
 #include "settings/OptionsDialog.h"
@@ -78,7 +79,8 @@ TEST(ScreenChange, TheMainWindowTakesThePicturesOfEachScreenItMovesTo)
         EXPECT_EQ(PicturesDiffering(*window, tiles), std::vector<std::string>()) << screen;
         // Whole tiles enlarged by 2 look alike; the well's own picture shows
         // whether it was painted for the screen.
-        EXPECT_EQ(window->BackBufferImage().ScreenImage().devicePixelRatio(), window->devicePixelRatioF()) << screen;
+        EXPECT_EQ(window->findChild<WellView*>("well")->Picture().devicePixelRatio(), window->devicePixelRatioF())
+            << screen;
     }
 }
 
