@@ -1,7 +1,9 @@
 #include "app/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
 {
@@ -14,13 +16,31 @@ SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
 
 bool SingleInstance::TryAcquire()
 {
-    return m_lock.isLocked() || m_lock.tryLock(0);
+    if (m_lock.isLocked() || m_lock.tryLock(0)) {
+        return true;
+    }
+    // A lock naming this very process was left by a copy that died and whose
+    // process id has since been handed to us; Windows, and Wine even more so,
+    // give the same small ids out again soon. We cannot be its owner, since
+    // we have not locked yet, so it is as stale as one of a dead process.
+    // Windows writes the computer's name in capitals, so case is ignored.
+    qint64 owner = 0;
+    QString host;
+    QString application;
+    if (m_lock.error() == QLockFile::LockFailedError && m_lock.getLockInfo(&owner, &host, &application) &&
+        owner == QCoreApplication::applicationPid() &&
+        host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0) {
+        return m_lock.removeStaleLockFile() && m_lock.tryLock(0);
+    }
+    return false;
 }
 
 QString SingleInstance::DefaultLockPath()
 {
+    // Windows has no runtime folder; Qt names the user's home folder instead,
+    // where a lock file would lie among the player's own files.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
+    if (folder.isEmpty() || QDir(folder) == QDir::home()) {
         folder = QDir::tempPath();
     }
     return QDir(folder).filePath(QStringLiteral("fallox.lock"));

@@ -5,7 +5,8 @@
 
 // Makes sure only one copy of the game runs per user. The lock is a file
 // holding the owner's process id; a lock left behind by a process that was
-// killed is recognised by its dead owner and taken over.
+// killed is recognised by its dead owner, or by an owner id that is now our
+// own, and taken over.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& lockPath);
@@ -14,7 +15,8 @@ public:
     // copy of the game holds it.
     bool TryAcquire();
 
-    // The lock file in the user's runtime folder, or the temporary folder.
+    // The lock file in the user's runtime folder, or the user's temporary folder
+    // where there is none (Windows).
     static QString DefaultLockPath();
 
 private:

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDateTime>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
@@ -55,6 +56,10 @@ int main(int argc, char* argv[])
         quiet.reset();
         qunsetenv("QT_QPA_PLATFORM");
     }
+    // The labels' font comes with the program: without it Windows (or Wine)
+    // lacking "MS Sans Serif" would fall back to a serif face.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans-Bold.ttf"));
     // The application name stays Qt's default, the executable's name: the
     // single-instance lock relies on it to recognise a dead owner.
     QIcon icon(QStringLiteral(":/images/icon256.png"));

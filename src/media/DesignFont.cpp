@@ -4,7 +4,9 @@
 
 QFont DesignFont(int pixelSize, QFont::Weight weight)
 {
-    QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")});
+    // Where neither Windows face exists, the font the program brings along.
+    QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                           QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);

@@ -3,20 +3,10 @@
 #include <QFile>
 #include <QString>
 
-#include "media/SdlAudioOutput.h"
 #include "media/SoundPlayer.h"
+#include "media/SystemSpeaker.h"
 
 namespace brixel {
-
-namespace {
-
-SdlAudioOutput& Speaker()
-{
-    static SdlAudioOutput output;
-    return output;
-}
-
-}  // namespace
 
 std::vector<std::uint8_t> SoundResources::Read(int number)
 {
@@ -30,17 +20,17 @@ std::vector<std::uint8_t> SoundResources::Read(int number)
 
 bool SoundResources::OpenDevice()
 {
-    return Speaker().Open();
+    return SystemSpeaker::Open();
 }
 
 void SoundResources::CloseDevice()
 {
-    Speaker().Close();
+    SystemSpeaker::Close();
 }
 
 SoundPlayer& SoundResources::Player()
 {
-    static SoundPlayer player(&SoundResources::Read, Speaker());
+    static SoundPlayer player(&SoundResources::Read, SystemSpeaker::Output());
     return player;
 }
 

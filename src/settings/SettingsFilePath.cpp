@@ -1,22 +1,27 @@
 #include "settings/SettingsFilePath.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include "settings/SettingsFile.h"
+#include "settings/WindowsFolder.h"
 
-QString SettingsFilePath()
+QString ChooseSettingsFile(const QString& windowsFolder, const QString& configFolder)
 {
     const std::string_view name = brixel::SettingsFileName;
     const QString fileName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-#if defined(Q_OS_WIN)
-    // Older copies of the game kept their options in the Windows folder; go
-    // on using such a file. A new one goes where the user may write.
-    const QString windowsFolder = qEnvironmentVariable("WINDIR");
-    if (!windowsFolder.isEmpty() && QFileInfo::exists(windowsFolder + QLatin1Char('\\') + fileName)) {
-        return windowsFolder + QLatin1Char('\\') + fileName;
+    if (!windowsFolder.isEmpty()) {
+        const QString old = QDir(windowsFolder).filePath(fileName);
+        if (QFileInfo(old).isFile()) {
+            return old;
+        }
     }
-#endif
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return folder + QLatin1Char('/') + fileName;
+    return QDir(configFolder).filePath(fileName);
+}
+
+QString SettingsFilePath()
+{
+    return ChooseSettingsFile(WindowsFolder(),
+                              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }

@@ -1,4 +1,3 @@
-#include <csignal>
 #include <cstring>
 
 #include <QApplication>
@@ -6,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/SingleInstance.h"
+#include "support/CrashNow.h"
 
 int main(int argc, char** argv)
 {
@@ -16,7 +16,7 @@ int main(int argc, char** argv)
         if (!instance.TryAcquire()) {
             return 3;
         }
-        std::raise(SIGKILL);
+        fallox::test::CrashNow();
     }
 
     // ctest runs each test in its own process, several at once. Qt's test

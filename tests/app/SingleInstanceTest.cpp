@@ -36,4 +36,20 @@ TEST(SingleInstance, LockOfAKilledCopyDoesNotBlockTheNextStart)
     EXPECT_TRUE(next.TryAcquire());
 }
 
+TEST(SingleInstance, LockNamingThisVeryProcessIsLeftOverFromADeadCopy)
+{
+    QTemporaryDir dir;
+    const QString held = dir.filePath("held.lock");
+    const QString leftOver = dir.filePath("fallox.lock");
+    {
+        // A lock file with this process's id, as a dead copy whose id we were
+        // given since would have left it.
+        SingleInstance earlier(held);
+        ASSERT_TRUE(earlier.TryAcquire());
+        ASSERT_TRUE(QFile::copy(held, leftOver));
+    }
+    SingleInstance next(leftOver);
+    EXPECT_TRUE(next.TryAcquire());
+}
+
 }  // namespace

@@ -126,4 +126,41 @@ TEST(IconTheme, ScalableIconDrawsTheStonesOfThePictures)
     }
 }
 
+// The icon inside Fallox.exe: a directory of pictures of 16 to 256 pixels,
+// each a PNG at the offset and of the length and size its entry states,
+// showing the stones of the installed pictures.
+TEST(IconTheme, WindowsIconHoldsEverySizeWithTheSameStones)
+{
+    QFile file(iconPath(QStringLiteral("fallox.ico")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray ico = file.readAll();
+    const auto number = [&](qsizetype at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | static_cast<quint8>(ico.at(at + i));
+        return value;
+    };
+    ASSERT_GE(ico.size(), 6);
+    EXPECT_EQ(number(0, 2), 0u);
+    EXPECT_EQ(number(2, 2), 1u) << "an icon, not a cursor";
+    const int count = static_cast<int>(number(4, 2));
+    ASSERT_GE(ico.size(), 6 + 16 * count);
+    const auto reference = cellHues(icon(256));
+    QList<int> sizes;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype entry = 6 + 16 * i;
+        const int size = number(entry, 1) == 0 ? 256 : static_cast<int>(number(entry, 1));
+        SCOPED_TRACE(size);
+        sizes.append(size);
+        const quint32 length = number(entry + 8, 4);
+        const quint32 offset = number(entry + 12, 4);
+        ASSERT_LE(qsizetype(offset) + qsizetype(length), ico.size());
+        const QImage picture = QImage::fromData(ico.mid(offset, length), "PNG");
+        ASSERT_EQ(picture.size(), QSize(size, size));
+        for (const auto& [cell, hue] : cellHues(picture))
+            EXPECT_TRUE(sameHue(hue, reference.at(cell))) << "cell " << cell.first << "," << cell.second;
+    }
+    EXPECT_EQ(sizes, QList<int>({16, 24, 32, 48, 64, 128, 256}));
+}
+
 } // namespace

@@ -71,7 +71,8 @@ TEST_F(NameEntryTest, PlaceFiveReplacesOnlyTheLastEntry)
 TEST_F(NameEntryTest, NoPlaceMeansNoQuestionNoWriteNoWindow)
 {
     WriteBytes(file, "a:5\r\nb:4\r\nc:3\r\nd:2\r\ne:1\r\nold tail");
-    const auto past = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    // Whole seconds, which every file system can store (Windows keeps 100 ns steps).
+    const auto past = std::chrono::floor<std::chrono::seconds>(fs::file_time_type::clock::now() - std::chrono::hours(24));
     fs::last_write_time(file, past);
 
     EXPECT_EQ(entry.CheckHighScore(0), (NameEntryOutcome{0, false}));

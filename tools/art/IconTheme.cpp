@@ -4,6 +4,7 @@
 #include "Painting.h"
 #include "Writer.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QRectF>
 
@@ -55,6 +56,14 @@ QImage makeTinyIcon(int size)
     return img;
 }
 
+QImage makeIconOfSize(int size) { return size < 32 ? makeTinyIcon(size) : makeIcon(size); }
+
+void appendLittleEndian(QByteArray& bytes, quint32 value, int width)
+{
+    for (int i = 0; i < width; ++i)
+        bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
 } // namespace
 
 // The same stones as makeIcon paints above 32 pixels: a dark rounded base, a
@@ -88,11 +97,47 @@ QByteArray makeIconSvg()
     return svg.toUtf8();
 }
 
+QByteArray makeWindowsIcon()
+{
+    QList<QByteArray> pictures;
+    for (const int size : WindowsIconSizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        makeIconOfSize(size).save(&buffer, "PNG");
+        pictures.append(png);
+    }
+    // The header, one 16-byte entry per picture, then the pictures themselves.
+    constexpr int HeaderBytes = 6;
+    constexpr int EntryBytes = 16;
+    QByteArray ico;
+    appendLittleEndian(ico, 0, 2); // reserved
+    appendLittleEndian(ico, 1, 2); // an icon, not a cursor
+    appendLittleEndian(ico, static_cast<quint32>(pictures.size()), 2);
+    quint32 offset = HeaderBytes + EntryBytes * static_cast<quint32>(pictures.size());
+    for (int i = 0; i < pictures.size(); ++i) {
+        const int size = WindowsIconSizes[static_cast<std::size_t>(i)];
+        appendLittleEndian(ico, size == 256 ? 0 : static_cast<quint32>(size), 1); // 0 stands for 256
+        appendLittleEndian(ico, size == 256 ? 0 : static_cast<quint32>(size), 1);
+        appendLittleEndian(ico, 0, 1);  // no palette
+        appendLittleEndian(ico, 0, 1);  // reserved
+        appendLittleEndian(ico, 1, 2);  // colour planes
+        appendLittleEndian(ico, 32, 2); // bits per pixel
+        appendLittleEndian(ico, static_cast<quint32>(pictures[i].size()), 4);
+        appendLittleEndian(ico, offset, 4);
+        offset += static_cast<quint32>(pictures[i].size());
+    }
+    for (const QByteArray& png : pictures)
+        ico += png;
+    return ico;
+}
+
 void writeIconTheme(Writer& out)
 {
     for (const int size : IconThemeSizes)
-        out.png(QStringLiteral("icons/fallox-%1.png").arg(size), size < 32 ? makeTinyIcon(size) : makeIcon(size));
+        out.png(QStringLiteral("icons/fallox-%1.png").arg(size), makeIconOfSize(size));
     out.text(QStringLiteral("icons/fallox.svg"), makeIconSvg());
+    out.text(QStringLiteral("icons/fallox.ico"), makeWindowsIcon());
 }
 
 } // namespace art

@@ -1,0 +1,6 @@
+#include "settings/WindowsFolder.h"
+
+QString WindowsFolder()
+{
+    return {};
+}

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Fallox.exe under Wine on a virtual X screen, as a Windows player meets it:
+# a Brixel32.ini of an older copy in the Windows folder, with a section of
+# another program, is read and edited in place by the options dialog; a game
+# played to its end with hard drops takes a name with an umlaut into
+# scores.lst beside the program (in a folder named with an umlaut too); and
+# a second start is refused. Exits 77 (skipped) when Wine or the X tools are missing.
+set -uo pipefail
+
+EXE=${1:?usage: game_e2e.sh path/to/Fallox.exe}
+source "$(dirname "$0")/wine_lib.sh"
+
+GAME_DIR="$WINEPREFIX/drive_c/Spiele/Fallöx"
+mkdir -p "$GAME_DIR"
+cp "$EXE" "$GAME_DIR/Fallox.exe"
+SCORES="$GAME_DIR/scores.lst"
+INI="$WIN_DIR/Brixel32.ini"
+printf '; Einstellungen\r\n[Andere]\r\nSchl\xfcssel=Wert\r\n\r\n[Brixel32]\r\nStarting Level=1\r\n' >"$INI"
+
+# A German keyboard, as the players of this game have: the name's "ü" is a key
+# of its own, which Wine learns of when the program starts.
+setxkbmap de || fail "setxkbmap could not switch to a German keyboard"
+start_exe "$GAME_DIR/Fallox.exe"
+wait_for 50 test -f "$SCORES" || fail "start-up did not create scores.lst beside Fallox.exe"
+cmp -s "$SCORES" <(printf 'None:0\r\n%.0s' 1 2 3 4 5) || fail "scores.lst is not the default table: $(od -c "$SCORES")"
+
+# A second start shows only its refusal and ends once it is confirmed.
+wine "$GAME_DIR/Fallox.exe" >>"$WORK/second.log" 2>&1 &
+SECOND=$!
+refusal() { [ "$(xdotool search --onlyvisible --name '^Fallox$' 2>/dev/null | wc -l)" -ge 2 ]; }
+wait_for 300 refusal || fail "the second start showed no message"
+for w in $(xdotool search --onlyvisible --name '^Fallox$'); do
+  [ "$w" = "$(fallox_window)" ] && continue
+  xdotool windowactivate --sync "$w" key Return 2>/dev/null || xdotool windowfocus --sync "$w" key Return
+done
+wait_for 100 bash -c "! kill -0 $SECOND" || fail "the second start did not end after OK"
+[ "$(xdotool search --onlyvisible --name '^Fallox$' | wc -l)" = 1 ] || fail "a second main window is open"
+
+# "Option": the level box shows the level from the old file; set 3 and sound, then OK.
+options() { wine_window '^Brixel32 Options$'; }
+click $((WX + 213)) $((WY + 70))
+wait_for 100 options || fail "the options dialog did not open"
+eval "$(xdotool getwindowgeometry --shell "$(options)")"
+OX=$X OY=$Y
+[ "$OX" = $((WX + 336)) ] && [ "$OY" = "$WY" ] || fail "the options dialog at $OX,$OY is not beside the main window"
+click $((OX + 140)) $((OY + 73))
+xdotool key ctrl+a type 3
+click $((OX + 135)) $((OY + 143))
+click $((OX + 95)) $((OY + 211))
+wait_for 50 bash -c "! xdotool search --onlyvisible --name '^Brixel32 Options$' | grep -q ." || fail "OK did not close the options"
+expected_ini=$(printf '; Einstellungen\r\n[Andere]\r\nSchl\xfcssel=Wert\r\n\r\n[Brixel32]\r\nStarting Level=3\r\nFill Lines=False\r\nPlay Sounds=True\r\nHide Splash=False\r\n' | od -An -c)
+[ "$(od -An -c "$INI")" = "$expected_ini" ] || fail "Brixel32.ini in the Windows folder is not as expected: $(od -c "$INI")"
+[ -z "$(find "$WINEPREFIX/drive_c/users" -name Brixel32.ini)" ] || fail "a second Brixel32.ini was made in the user's folders"
+
+# A game with hard drops only, until the stack reaches the top.
+click $((WX + 213)) $((WY + 38))
+name_box() {
+  for w in $(xdotool search --onlyvisible --name '^Fallox$' 2>/dev/null); do
+    [ "$w" != "$(fallox_window)" ] && { echo "$w"; return 0; }
+  done
+  return 1
+}
+for ((i = 0; i < 120; i++)); do
+  name_box >/dev/null && break
+  xdotool key Down
+  sleep 0.3
+done
+BOX=$(name_box) || fail "no name was asked for at the end of the game"
+xdotool windowfocus --sync "$BOX" type 'Jürgen'
+xdotool key Return
+wait_for 100 wine_window '^High Scores$' || fail "the high-score window did not show"
+# Latin-1, one byte per character, CR LF line ends: "J\xfcrgen:<score>" and four empty places.
+LC_ALL=C perl -0777 -ne 'exit(/\AJ\xfcrgen:[1-9][0-9]*\r\n(?:None:0\r\n){4}\z/ ? 0 : 1)' "$SCORES" ||
+  fail "scores.lst is not the expected table: $(od -c "$SCORES")"
+[ -z "$(find "$WINEPREFIX/drive_c/users" -name scores.lst)" ] || fail "a second scores.lst was made in the user's folders"
+
+# OK closes the high scores, then the exit button ends the program.
+eval "$(xdotool getwindowgeometry --shell "$(wine_window '^High Scores$')")"
+click $((X + 160)) $((Y + 178))
+wait_for 50 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." || fail "OK did not close the high scores"
+click $((WX + 313)) $((WY + 14))
+wait_for 300 bash -c "! kill -0 $PID" || fail "Fallox.exe did not end after the exit button"
+echo "PASS"

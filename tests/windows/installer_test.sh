@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine: a silent install puts Fallox.exe into
+# Program Files with a Start-menu entry and an uninstaller listed under the
+# installed apps; the game started from there, in a folder the player may
+# not write to, keeps its scores in the player's data folder; a silent
+# uninstall leaves nothing in Program Files. Exits 77 (skipped) when Wine or
+# the X tools are missing.
+set -uo pipefail
+
+SETUP=${1:?usage: installer_test.sh path/to/Fallox-Setup-<version>.exe}
+SETUP=$(realpath "$SETUP")
+# Root may write anywhere, Program Files included. Without the capability that
+# lets it pass over permission bits, root (and the Wine server it starts) is
+# held to them like a normal Windows user is held to Program Files' rights.
+if [ "$(id -u)" = 0 ] && [ -z "${FALLOX_RIGHTS_DROPPED:-}" ]; then
+  command -v setpriv >/dev/null || { echo "SKIP: setpriv is missing"; exit 77; }
+  FALLOX_RIGHTS_DROPPED=1 exec setpriv --inh-caps=-dac_override,-dac_read_search \
+    --bounding-set=-dac_override,-dac_read_search -- "$0" "$@"
+fi
+source "$(dirname "$0")/wine_lib.sh"
+
+INSTALLED="$WINEPREFIX/drive_c/Program Files/Fallox"
+LINK="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Fallox.lnk"
+UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Fallox'
+listed() { wine reg query "$UNINSTALL_KEY" /v "$1" /reg:64 2>/dev/null | tr -d '\r' | grep -F "$2"; }
+
+timeout 120 wine "$SETUP" /S >>"$WORK/setup.log" 2>&1 || fail "the silent install failed or did not end"
+[ -f "$INSTALLED/Fallox.exe" ] || fail "Fallox.exe is not in Program Files: $(ls -R "$WINEPREFIX/drive_c/Program Files")"
+[ -f "$INSTALLED/Uninstall.exe" ] || fail "no uninstaller beside Fallox.exe"
+[ -f "$LINK" ] || fail "no Start-menu entry"
+listed DisplayName Fallox >/dev/null || fail "Fallox is not listed under the installed apps"
+listed UninstallString 'Uninstall.exe' >/dev/null || fail "the listed entry names no uninstaller"
+
+# The player may not write to the program's folder.
+chmod -R a-w "$INSTALLED"
+start_exe "$INSTALLED/Fallox.exe"
+SCORES="$APPDATA_DIR/Fallox/scores.lst"
+wait_for 100 test -f "$SCORES" || fail "the installed game made no scores.lst in the player's data folder"
+cmp -s "$SCORES" <(printf 'None:0\r\n%.0s' 1 2 3 4 5) || fail "the new scores.lst is not the default table"
+[ ! -e "$INSTALLED/scores.lst" ] || fail "the installed game wrote scores.lst into Program Files"
+click $((WX + 313)) $((WY + 14))
+wait_for 300 bash -c "! kill -0 $PID" || fail "Fallox.exe did not end after the exit button"
+chmod -R u+w "$INSTALLED"
+
+# The uninstaller hands over to a copy of itself in the temporary folder and
+# returns; that copy removes the folder.
+timeout 60 wine "$INSTALLED/Uninstall.exe" /S >>"$WORK/setup.log" 2>&1 || fail "the silent uninstall failed"
+wait_for 600 bash -c "[ ! -e '$INSTALLED' ]"
+[ -z "$(ls -A "$WINEPREFIX/drive_c/Program Files" | grep -i fallox)" ] ||
+  fail "the uninstaller left files in Program Files: $(ls -R "$INSTALLED")"
+[ ! -e "$LINK" ] || fail "the Start-menu entry is still there"
+listed DisplayName Fallox >/dev/null && fail "Fallox is still listed under the installed apps"
+[ -f "$SCORES" ] || fail "the uninstaller removed the player's scores"
+echo "PASS"

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Fallox.exe under Wine shows the same skin as the Linux program at scale 1:
+# a window of the same title and size whose background, intro, orbs and title
+# buttons match the Linux window's pixel for pixel (only the labels' text may
+# differ with the font rendering), and whose well, once a game runs, is drawn
+# with the very tile pictures of the resources. Exits 77 (skipped) when Wine
+# or the X tools are missing.
+set -uo pipefail
+
+EXE=${1:?usage: skin_match_test.sh path/to/Fallox.exe path/to/fallox}
+LINUX_GAME=${2:?usage: skin_match_test.sh path/to/Fallox.exe path/to/fallox}
+RESOURCES="$(dirname "$0")/../../resources"
+source "$(dirname "$0")/wine_lib.sh"
+
+# The window's picture, its text labels blacked out: the menu captions, the
+# preview's caption, the counters and their captions.
+window_shot() {
+  import -window root "$WORK/screen.png"
+  convert "$WORK/screen.png" -crop "336x328+$WX+$WY" +repage \
+    -fill black -draw 'rectangle 232,32 320,96' -draw 'rectangle 208,112 296,128' \
+    -draw 'rectangle 192,224 315,296' "$WORK/$1.png"
+}
+
+prepare_game "$LINUX_GAME"
+start_game
+sleep 0.5
+window_shot linux
+click $((WX + 313)) $((WY + 14))
+wait_for 50 bash -c "! kill -0 $PID" || fail "the Linux program did not end"
+
+mkdir -p "$WINEPREFIX/drive_c/Fallox"
+cp "$EXE" "$WINEPREFIX/drive_c/Fallox/Fallox.exe"
+start_exe "$WINEPREFIX/drive_c/Fallox/Fallox.exe"
+[ "$(xdotool getwindowname "$(fallox_window)")" = Fallox ] || fail "the window's title is not Fallox"
+sleep 0.5
+window_shot windows
+differing=$(compare -metric AE "$WORK/linux.png" "$WORK/windows.png" "$WORK/difference.png" 2>&1 | cut -d' ' -f1)
+[ "$differing" = 0 ] || {
+  cp "$WORK/linux.png" "$WORK/windows.png" "$WORK/difference.png" "${FALLOX_KEEP_SHOTS:-$WORK}/" 2>/dev/null
+  fail "$differing pixels of the skin differ between the Linux and the Windows window"
+}
+
+# "Neues spiel", then every cell of the well must be one of the tile pictures,
+# and a falling piece must show in some of them.
+click $((WX + 213)) $((WY + 38))
+sleep 0.5
+import -window root -crop "160x288+$((WX + 18))+$((WY + 17))" +repage "$WORK/well.png"
+convert "$RESOURCES"/images/tile[0-7].png -format '%#\n' info: >"$WORK/tiles.txt"
+convert "$WORK/well.png" -crop 16x16 +repage -format '%#\n' info: >"$WORK/cells.txt"
+[ "$(wc -l <"$WORK/cells.txt")" = 180 ] || fail "the well is not 10 by 18 cells"
+strangers=$(grep -cvxFf "$WORK/tiles.txt" "$WORK/cells.txt")
+[ "$strangers" = 0 ] || fail "$strangers cells of the well are not drawn with a tile picture"
+empty=$(convert "$RESOURCES/images/tile0.png" -format '%#' info:)
+[ "$(grep -cvxF "$empty" "$WORK/cells.txt")" -ge 4 ] || fail "no piece shows in the well"
+click $((WX + 313)) $((WY + 14))
+wait_for 300 bash -c "! kill -0 $PID" || fail "Fallox.exe did not end after the exit button"
+echo "PASS"
