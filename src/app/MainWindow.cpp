@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QTimer>
 #include <QWindow>
 
 #include "app/KeyboardFilter.h"
@@ -247,6 +248,14 @@ void MainWindow::onTitleButtonReleased(TitleButton button)
 {
     if (button == TitleButton::Minimise) {
         showMinimized();
+        // A desktop may leave the window on the screen, though Qt may report
+        // it minimised (weston through XWayland ignores the request): then the
+        // game holds as though the window had been restored at once.
+        QTimer::singleShot(MinimiseGrace, this, [this] {
+            if (windowHandle() != nullptr && windowHandle()->isExposed()) {
+                m_game.WindowRestored();
+            }
+        });
     } else {
         close();
     }

@@ -28,6 +28,9 @@ public:
     enum class TitleButton { Minimise, Close };
 
     static constexpr QSize ClientSize{336, 328};
+    // How long a desktop may take to take the window off the screen after
+    // the minimise button asked it to.
+    static constexpr int MinimiseGrace = 500;  // milliseconds
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;

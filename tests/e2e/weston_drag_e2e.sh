@@ -5,8 +5,9 @@
 # XWayland ("xwayland", the default) or natively ("native"). A drag moves the
 # window by the pointer's path, also in a single motion, the window stays
 # where it was let go, a running game does not step during the drag and goes
-# on after it, and the next click acts. The window is found on the screen
-# itself, as the darkest part of weston's desktop. Exits 77 (skipped) when
+# on after it, the next click acts, and the minimise button holds the game.
+# The window is found on the screen itself, as the darkest part of weston's
+# desktop. Exits 77 (skipped) when
 # weston, its X11 backend, XWayland or the X tools are missing.
 set -uo pipefail
 
@@ -68,8 +69,16 @@ wait_for 30 goes_on || fail "$MODE: the game did not start"
 drag_by 40 20 20
 goes_on || fail "$MODE: the game did not go on after the drag"
 drag_by 60 30 1
-# The next click acts: "Pause" holds the game.
+# The next click acts: "Pause" holds the game, and a second click lets it go on.
 xdotool mousemove $((WX + 213)) $((WY + 86)) click 1
 sleep 0.3
 ! goes_on || fail "$MODE: the click on Pause after the drags did not hold the game"
+xdotool click 1
+goes_on || fail "$MODE: the second click on Pause did not let the game go on"
+# The minimise button holds the game, whether weston ignores the request
+# (through XWayland) or takes the window away and Qt reads its state back as
+# normal at once (natively).
+xdotool mousemove $((WX + 288)) $((WY + 14)) click 1
+sleep 0.8
+! goes_on || fail "$MODE: the game went on after the minimise button"
 echo "PASS"
