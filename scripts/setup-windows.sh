@@ -22,8 +22,8 @@ if ((${#missing[@]})); then
   echo "Installing missing packages: ${missing[*]}" >&2
   SUDO=""
   if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-  $SUDO apt-get update -qq >&2
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq >&2
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" >&2
 fi
 
 QT_NAME=qt6.4.2-mingw-w64-static
