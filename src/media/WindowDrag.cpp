@@ -83,8 +83,9 @@ private:
 
 // Waits while the desktop moves the window (QWindow::startSystemMove). Qt
 // reports no end of such a move: the first input after it shows that it is
-// over, a release, a motion, a press, an Enter or a key, or the window being
-// activated again after the move took its activation away. Through XWayland a
+// over, a release, a motion without the button, a press, an Enter or a key,
+// or the window being activated again after the move took its activation
+// away. Through XWayland a
 // Leave comes at the end too; natively one comes as the move starts, so there
 // it tells nothing. Like the own loop this holds whatever waits for the
 // press's handler (a running game); the input that ends the wait is handled as
