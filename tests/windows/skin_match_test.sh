@@ -32,10 +32,14 @@ mkdir -p "$WINEPREFIX/drive_c/Fallox"
 cp "$EXE" "$WINEPREFIX/drive_c/Fallox/Fallox.exe"
 start_exe "$WINEPREFIX/drive_c/Fallox/Fallox.exe"
 [ "$(xdotool getwindowname "$(fallox_window)")" = Fallox ] || fail "the window's title is not Fallox"
-sleep 0.5
-window_shot windows
-differing=$(compare -metric AE "$WORK/linux.png" "$WORK/windows.png" "$WORK/difference.png" 2>&1 | cut -d' ' -f1)
-[ "$differing" = 0 ] || {
+# The window shows before its first paint, which comes seconds later where
+# Wine first reads a great many system fonts: compared until it matches.
+skins_match() {
+  window_shot windows
+  differing=$(compare -metric AE "$WORK/linux.png" "$WORK/windows.png" "$WORK/difference.png" 2>&1 | cut -d' ' -f1)
+  [ "$differing" = 0 ]
+}
+wait_for 100 skins_match || {
   cp "$WORK/linux.png" "$WORK/windows.png" "$WORK/difference.png" "${FALLOX_KEEP_SHOTS:-$WORK}/" 2>/dev/null
   fail "$differing pixels of the skin differ between the Linux and the Windows window"
 }
