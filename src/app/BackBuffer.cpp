@@ -15,14 +15,13 @@ QString TileName(std::size_t tile)
 
 }  // namespace
 
-BackBuffer::BackBuffer(qreal devicePixelRatio)
+BackBuffer::BackBuffer()
 {
     for (int col = 1; col <= brixel::WellColumns; ++col) {
         for (int row = 1; row <= brixel::WellRows; ++row) {
             m_painted(col, row) = -1;
         }
     }
-    SetScreenRatio(devicePixelRatio);
 }
 
 void BackBuffer::SetScreenRatio(qreal devicePixelRatio)
@@ -57,7 +56,9 @@ void BackBuffer::PaintTile(int col, int row, int tile)
         return;  // no picture for such a cell; the game never paints one
     }
     m_painted(col, row) = static_cast<std::int16_t>(tile);
-    PaintScreenTile(col, row, tile);
+    if (m_screenTileSize != 0) {
+        PaintScreenTile(col, row, tile);
+    }
 }
 
 void BackBuffer::PaintScreenTile(int col, int row, int tile)

@@ -18,21 +18,23 @@ public:
     static constexpr QSize WellSize{160, 288};     // design pixels
     static constexpr QRgb Background = 0xFFC0C0C0; // light gray, (192, 192, 192)
 
-    // Takes the tiles for a screen of this device pixel ratio.
-    explicit BackBuffer(qreal devicePixelRatio = 1);
+    BackBuffer();
 
-    // The window came to a screen of another scale: takes the tiles for it
-    // and paints the screen's well again from the cells painted so far.
+    // The window's pictures are loaded for a screen of this scale, the first
+    // time or on another screen: takes the tiles for it and paints the
+    // screen's well again from the cells painted so far.
     void SetScreenRatio(qreal devicePixelRatio);
 
-    // Copies tile 0..7 (0 the empty cell) onto cell (column 1..10, row 1..18).
+    // Copies tile 0..7 (0 the empty cell) onto cell (column 1..10, row 1..18);
+    // before the first SetScreenRatio the cell is only remembered.
     void PaintTile(int col, int row, int tile);
 
-    // The well at the screen's scale, marked with its ratio.
+    // The well at the screen's scale, marked with its ratio; null before the
+    // first SetScreenRatio.
     const QImage& ScreenImage() const { return m_screen; }
 
 private:
-    int m_screenTileSize = 0;             // screen pixels per cell, both ways
+    int m_screenTileSize = 0;             // screen pixels per cell, both ways; 0 before the first scale
     QImage m_screen;
     std::array<QImage, 8> m_screenTiles;  // the empty cell and the seven piece colours at the screen's scale
     // The tile last painted on each cell, -1 where none was (the background shows).
