@@ -41,6 +41,30 @@ drag() {
   sleep 0.3
 }
 
+# Drags a window from its point $2,$3 by $4,$5 in $6 steps (see drag), the
+# command $1 printing where the window is (x y), and checks that it moved by
+# that much and stays there while the pointer wanders off, and that no well
+# was presented during the drag. $7 names the window in messages. Sets NX, NY
+# to where the window was left.
+drag_and_check() {
+  local x y
+  read -r x y <<<"$($1)"
+  drag $((x + $2)) $((y + $3)) "$4" "$5" "$6"
+  NX=$((x + $4))
+  NY=$((y + $5))
+  [ "$($1)" = "$NX $NY" ] || fail "$7 moved from $x,$y to $($1) by a drag of ($4,$5) in $6 steps"
+  [ "$HELD_PRESENTS" = 0 ] || fail "the game presented $HELD_PRESENTS wells during a drag of $7 in $6 steps"
+  for ((i = 0; i < 10; i++)); do
+    xdotool mousemove_relative -- 7 5
+    sleep 0.05
+  done
+  sleep 0.3
+  [ "$($1)" = "$NX $NY" ] || fail "after the release $7 followed the pointer to $($1)"
+}
+
+# Whether the game presents a well within a moment.
+goes_on() { local before; before=$(presents); sleep 1.2; [ "$(presents)" -gt "$before" ]; }
+
 # Starts weston as a 1024x768 Wayland session on a socket of our own, with its
 # headless backend, or with "nested" as $2 in a window at the top left of our
 # X screen (which must be larger), where input from that screen passes through

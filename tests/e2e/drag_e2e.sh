@@ -17,27 +17,6 @@ source "$(dirname "$0")/desktop_lib.sh"
 start_traced_game "$SOURCE_GAME"
 [ "$WX $WY" = "344 220" ] || fail "on the $DESKTOP screen the main window is at $WX,$WY, not centred at 344,220"
 
-# Checks that window $1, dragged from $2,$3 (window-relative) by (-40,-20),
-# moved by that much and stays there while the pointer wanders off, and that
-# no well was presented during the drag. $4 names the window in messages.
-drag_and_check() {
-  local win=$1 name=$4 x y
-  read -r x y <<<"$(position_of "$win")"
-  drag $((x + $2)) $((y + $3)) -40 -20
-  [ "$(position_of "$win")" = "$((x - 40)) $((y - 20))" ] ||
-    fail "the $name moved from $x,$y to $(position_of "$win") by a drag of (-40,-20)"
-  [ "$HELD_PRESENTS" = 0 ] || fail "the game presented $HELD_PRESENTS wells during a drag of the $name"
-  for ((i = 0; i < 10; i++)); do
-    xdotool mousemove_relative -- 7 5
-    sleep 0.05
-  done
-  sleep 0.3
-  [ "$(position_of "$win")" = "$((x - 40)) $((y - 20))" ] ||
-    fail "after the release the $name followed the pointer to $(position_of "$win")"
-  NX=$((x - 40))
-  NY=$((y - 20))
-}
-
 # Clicks the button $3 at $1,$2 (from where the last drag left the window,
 # NX,NY) of the window called $4 ($5 in messages) and waits for it to close.
 close_with() {
@@ -52,10 +31,8 @@ sleep 1.2
 [ "$(presents)" -gt 1 ] || fail "the game presented no well after its start"
 
 MAIN=$(main_window "$PID")
-drag_and_check "$MAIN" 190 310 "main window"
-before=$(presents)
-sleep 1.2
-[ "$(presents)" -gt "$before" ] || fail "the game did not go on after the drag"
+drag_and_check "position_of $MAIN" 190 310 -40 -20 20 "the main window"
+goes_on || fail "the game did not go on after the drag"
 
 # The next click acts: "High-Score" opens the high-score window.
 xdotool mousemove $((NX + 213)) $((NY + 54)) click 1
@@ -64,7 +41,7 @@ SCORES=$(other_window '^High Scores$')
 wait_until_at "$SCORES" "$NX" $((NY + 328))
 [ "$(position_of "$SCORES")" = "$NX $((NY + 328))" ] ||
   fail "the high scores opened at $(position_of "$SCORES"), not below the main window at $NX,$NY"
-drag_and_check "$SCORES" 320 200 "high-score window"
+drag_and_check "position_of $SCORES" 320 200 -40 -20 20 "the high-score window"
 close_with 160 178 OK '^High Scores$' "high-score window"
 
 # Closing the high scores gives the focus back to the main window, and that
@@ -81,6 +58,6 @@ wait_until_at "$OPTIONS" $((WX + 336)) "$WY"
 [ "$(position_of "$MAIN")" = "$WX $WY" ] || fail "the main window moved to $(position_of "$MAIN") as the options opened"
 [ "$(position_of "$OPTIONS")" = "$((WX + 336)) $WY" ] ||
   fail "the options opened at $(position_of "$OPTIONS"), not beside the main window at $WX,$WY"
-drag_and_check "$OPTIONS" 160 320 "options window"
+drag_and_check "position_of $OPTIONS" 160 320 -40 -20 20 "the options window"
 close_with 95 251 Abbrechen '^Brixel32 Options$' "options window"
 echo "PASS"
