@@ -10,7 +10,7 @@ namespace brixel {
 // Plays effects on the default audio device through SDL2. The device is
 // opened once, at start-up or by the first effect; if that fails, every
 // later effect returns at once and the game goes on silently.
-class SdlAudioOutput final : public AudioOutput {
+class SdlAudioOutput final : public AudioDevice {
 public:
     SdlAudioOutput() = default;
     ~SdlAudioOutput() override;
@@ -18,10 +18,10 @@ public:
     SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
 
     // Opens the device on the first call; every later call answers what the first found.
-    bool Open();
+    bool Open() override;
 
     // Closes the device; the next effect or Open tries again from the start.
-    void Close();
+    void Close() override;
 
     // Queues the effect and sleeps until it has played, for at most its
     // length plus a short margin, so a stalled device cannot hold the game.

@@ -20,17 +20,17 @@ std::vector<std::uint8_t> SoundResources::Read(int number)
 
 bool SoundResources::OpenDevice()
 {
-    return SystemSpeaker::Open();
+    return SystemSpeaker().Open();
 }
 
 void SoundResources::CloseDevice()
 {
-    SystemSpeaker::Close();
+    SystemSpeaker().Close();
 }
 
 SoundPlayer& SoundResources::Player()
 {
-    static SoundPlayer player(&SoundResources::Read, SystemSpeaker::Output());
+    static SoundPlayer player(&SoundResources::Read, SystemSpeaker());
     return player;
 }
 

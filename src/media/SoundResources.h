@@ -11,7 +11,7 @@ namespace brixel {
 class SoundPlayer;
 
 // The program's effects: the WAV files embedded under ":/sounds/<number>.wav",
-// played through the platform's speaker (SystemSpeaker).
+// played through the platform's speaker (SystemSpeaker()).
 class SoundResources {
 public:
     // The bytes of embedded effect `number`; empty when there is none.

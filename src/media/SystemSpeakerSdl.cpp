@@ -4,29 +4,10 @@
 
 namespace brixel {
 
-namespace {
-
-SdlAudioOutput& Speaker()
+AudioDevice& SystemSpeaker()
 {
-    static SdlAudioOutput output;
-    return output;
-}
-
-}  // namespace
-
-AudioOutput& SystemSpeaker::Output()
-{
-    return Speaker();
-}
-
-bool SystemSpeaker::Open()
-{
-    return Speaker().Open();
-}
-
-void SystemSpeaker::Close()
-{
-    Speaker().Close();
+    static SdlAudioOutput speaker;
+    return speaker;
 }
 
 }  // namespace brixel

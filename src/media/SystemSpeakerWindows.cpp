@@ -4,29 +4,10 @@
 
 namespace brixel {
 
-namespace {
-
-WinAudioOutput& Speaker()
+AudioDevice& SystemSpeaker()
 {
-    static WinAudioOutput output;
-    return output;
-}
-
-}  // namespace
-
-AudioOutput& SystemSpeaker::Output()
-{
-    return Speaker();
-}
-
-bool SystemSpeaker::Open()
-{
-    return Speaker().Open();
-}
-
-void SystemSpeaker::Close()
-{
-    Speaker().Close();
+    static WinAudioOutput speaker;
+    return speaker;
 }
 
 }  // namespace brixel
