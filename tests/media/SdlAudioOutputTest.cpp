@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 
 #include "SoundFiles.h"
@@ -11,12 +10,7 @@
 namespace brixel {
 namespace {
 
-double SecondsOf(const auto& action)
-{
-    const auto start = std::chrono::steady_clock::now();
-    action();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using test::SecondsOf;
 
 // SDL picks its driver when its audio starts, so each test names one first:
 // a driver that does not exist stands for a machine without sound, SDL's
@@ -34,12 +28,7 @@ TEST(SdlAudioOutput, WithoutADeviceReturnsAtOnceAndNeverTriesAgain)
     EXPECT_LT(SecondsOf([&] { EXPECT_EQ(player.PlaySoundRes(101), SoundOutcome::NoDevice); }), 0.5);
 
     UseDriver("dummy");  // a second attempt to open would now succeed
-    const double hundred = SecondsOf([&] {
-        for (int i = 0; i < 100; ++i) {
-            EXPECT_EQ(player.PlaySoundRes(101 + i % 7), SoundOutcome::NoDevice);
-        }
-    });
-    EXPECT_LT(hundred / 100, 0.003) << "seconds per call";
+    test::ExpectEffectsReturnAtOnce(player);
 }
 
 TEST(SdlAudioOutput, ReturnsWhenTheEffectHasPlayed)
@@ -65,16 +54,6 @@ TEST(SdlAudioOutput, ReturnsWhenTheEffectHasPlayed)
     auto broken = test::ReadSoundFile(105);
     broken[8] = 'X';  // no longer a WAVE form
     EXPECT_LT(SecondsOf([&] { EXPECT_EQ(speaker.Play(broken, SndMemory), SoundOutcome::BrokenImage); }), 0.05);
-}
-
-TEST(SoundResources, HoldTheCommittedEffectsUnderTheirNumbersOnly)
-{
-    for (int n = 101; n <= 107; ++n) {
-        EXPECT_EQ(SoundResources::Read(n), test::ReadSoundFile(n)) << n;
-    }
-    for (const int n : {0, 100, 108, -101}) {
-        EXPECT_TRUE(SoundResources::Read(n).empty()) << n;
-    }
 }
 
 // The program's own device stays open until it is closed, and SDL's dummy
