@@ -19,23 +19,24 @@ QString FolderIn(const ScratchDir& scratch, const char* name)
 
 TEST(SettingsFilePath, AFileInTheWindowsFolderWinsOtherwiseTheUsersConfigurationFolder)
 {
+    enum class Lies { Nothing, File, Folder };  // what lies in the Windows folder as "Brixel32.ini"
     struct Case {
         const char* what;
-        const char* inWindowsFolder;  // what lies there as "Brixel32.ini": "file", "folder" or nothing
+        Lies inWindowsFolder;
         bool windowsFolderKnown;
         bool expectWindowsFolder;
     };
-    for (const Case c : {Case{"an older copy's file", "file", true, true},
-                         Case{"no file there", "", true, false},
-                         Case{"a folder of that name", "folder", true, false},
-                         Case{"no Windows folder at all", "", false, false}}) {
+    for (const Case c : {Case{"an older copy's file", Lies::File, true, true},
+                         Case{"no file there", Lies::Nothing, true, false},
+                         Case{"a folder of that name", Lies::Folder, true, false},
+                         Case{"no Windows folder at all", Lies::Nothing, false, false}}) {
         ScratchDir scratch;
         const QString windows = FolderIn(scratch, "Wïndows");
         const QString config = FolderIn(scratch, "Jürgen/AppData/Local");
         const QString old = QDir(windows).filePath(QStringLiteral("Brixel32.ini"));
-        if (QString::fromUtf8(c.inWindowsFolder) == QStringLiteral("file")) {
+        if (c.inWindowsFolder == Lies::File) {
             brixel::test::WriteBytes(old.toStdU16String(), "[Other]\r\nKey=1\r\n");
-        } else if (QString::fromUtf8(c.inWindowsFolder) == QStringLiteral("folder")) {
+        } else if (c.inWindowsFolder == Lies::Folder) {
             QDir().mkpath(old);
         }
         const QString chosen = ChooseSettingsFile(c.windowsFolderKnown ? windows : QString(), config);
