@@ -90,10 +90,11 @@ other_window() {
   return 1
 }
 
-# The exit button of the main window; waits until the program has ended.
+# The exit button of the main window; waits until the program has ended,
+# checking $1 times (50, five seconds, unless given; Wine takes longer).
 end_game() {
   click $((WX + 313)) $((WY + 14))
-  wait_for 50 bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
+  wait_for "${1:-50}" bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
 }
 
 # The "Option" button; waits for the dialog and sets OX and OY to its corner.
@@ -105,3 +106,10 @@ open_options() {
   wait_until_at "$win" $((WX + 336)) "$WY"
   read -r OX OY <<<"$(position_of "$win")"
 }
+
+# The options dialog's controls, its corner at OX,OY: the level box takes the
+# text $1 in place of its own; the boxes are ticked or cleared; OK confirms.
+type_level() { click $((OX + 140)) $((OY + 73)); xdotool key ctrl+a type "$1"; }
+fill_box() { click $((OX + 135)) $((OY + 111)); }
+sound_box() { click $((OX + 135)) $((OY + 143)); }
+press_ok() { click $((OX + 95)) $((OY + 211)); }

@@ -15,9 +15,6 @@ FOREIGN=$'; notes of my own\r\n[Desktop]\r\nWallpaper=flowers.bmp\r\n'
 printf '%s' "$FOREIGN" >"$INI"
 cp "$INI" "$WORK/foreign.ini"
 
-press_ok() { click $((OX + 95)) $((OY + 211)); }
-fill_box() { click $((OX + 135)) $((OY + 111)); }
-sound_box() { click $((OX + 135)) $((OY + 143)); }
 expect_keys() {
   for line in "$@"; do
     grep -qxF "$line"$'\r' "$INI" || fail "Brixel32.ini lacks '$line': $(cat -A "$INI")"
@@ -27,8 +24,7 @@ expect_keys() {
 # First run: level 7 and pre-filled rows, confirmed with OK.
 start_game
 open_options
-click $((OX + 140)) $((OY + 73))
-xdotool key ctrl+a type 7
+type_level 7
 fill_box
 before=$(stat -c %Y.%s "$INI")
 press_ok

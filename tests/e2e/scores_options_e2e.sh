@@ -12,27 +12,16 @@ source "$(dirname "$0")/e2e_lib.sh"
 prepare_game "$SOURCE_GAME"
 SCORES="$WORK/game/scores.lst"
 
-# Waits for the options to come to rest beside the main window; sets OX and OY.
-options_at() {
-  local win
-  win=$(other_window '^Brixel32 Options$')
-  wait_until_at "$win" $((WX + 336)) "$WY"
-  read -r OX OY <<<"$(position_of "$win")"
-}
-
 start_game
 [ -f "$SCORES" ] || fail "start-up did not create scores.lst beside the program"
 [ "$(head -c 6 "$SCORES")" = "None:0" ] || fail "scores.lst does not hold the default table"
 
 # "Option": set level 3 and sound, then OK.
-click $((WX + 213)) $((WY + 70))
-wait_for 50 other_window '^Brixel32 Options$' || fail "the options dialog did not open"
-options_at
+open_options
 [ "$OX" = $((WX + 336)) ] && [ "$OY" = "$WY" ] || fail "the options dialog is not beside the main window"
-click $((OX + 140)) $((OY + 73))
-xdotool key ctrl+a type 3
-click $((OX + 135)) $((OY + 143))
-click $((OX + 95)) $((OY + 211))
+type_level 3
+sound_box
+press_ok
 wait_for 30 test -f "$INI" || fail "OK did not write Brixel32.ini"
 for line in '[Brixel32]' 'Starting Level=3' 'Fill Lines=False' 'Play Sounds=True' 'Hide Splash=False'; do
   grep -qxF "$line"$'\r' "$INI" || fail "Brixel32.ini lacks '$line': $(cat -A "$INI")"
@@ -58,12 +47,9 @@ click $((X + 160)) $((Y + 178))
 wait_for 30 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." || fail "OK did not close the high scores"
 
 # Exit, start again: the dialog shows the saved choices (sound ticked, fill not).
-click $((WX + 313)) $((WY + 14))
-wait_for 50 bash -c "! kill -0 $PID" || fail "the exit button did not end the program"
+end_game
 start_game
-click $((WX + 213)) $((WY + 70))
-wait_for 50 other_window '^Brixel32 Options$' || fail "the options dialog did not open after the restart"
-options_at
+open_options
 sleep 0.3
 import -window root "$WORK/options.png"
 box() { convert "$WORK/options.png" -crop "14x14+$((OX + 128))+$((OY + $1))" +repage "$WORK/box$1.png"; }

@@ -43,10 +43,9 @@ wait_for 100 options || fail "the options dialog did not open"
 eval "$(xdotool getwindowgeometry --shell "$(options)")"
 OX=$X OY=$Y
 [ "$OX" = $((WX + 336)) ] && [ "$OY" = "$WY" ] || fail "the options dialog at $OX,$OY is not beside the main window"
-click $((OX + 140)) $((OY + 73))
-xdotool key ctrl+a type 3
-click $((OX + 135)) $((OY + 143))
-click $((OX + 95)) $((OY + 211))
+type_level 3
+sound_box
+press_ok
 wait_for 50 bash -c "! xdotool search --onlyvisible --name '^Brixel32 Options$' | grep -q ." || fail "OK did not close the options"
 expected_ini=$(printf '; Einstellungen\r\n[Andere]\r\nSchl\xfcssel=Wert\r\n\r\n[Brixel32]\r\nStarting Level=3\r\nFill Lines=False\r\nPlay Sounds=True\r\nHide Splash=False\r\n' | od -An -c)
 [ "$(od -An -c "$INI")" = "$expected_ini" ] || fail "Brixel32.ini in the Windows folder is not as expected: $(od -c "$INI")"
@@ -78,6 +77,5 @@ LC_ALL=C perl -0777 -ne 'exit(/\AJ\xfcrgen:[1-9][0-9]*\r\n(?:None:0\r\n){4}\z/ ?
 eval "$(xdotool getwindowgeometry --shell "$(wine_window '^High Scores$')")"
 click $((X + 160)) $((Y + 178))
 wait_for 50 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." || fail "OK did not close the high scores"
-click $((WX + 313)) $((WY + 14))
-wait_for 300 bash -c "! kill -0 $PID" || fail "Fallox.exe did not end after the exit button"
+end_game 300
 echo "PASS"

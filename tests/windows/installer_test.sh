@@ -38,8 +38,7 @@ SCORES="$APPDATA_DIR/Fallox/scores.lst"
 wait_for 100 test -f "$SCORES" || fail "the installed game made no scores.lst in the player's data folder"
 cmp -s "$SCORES" <(printf 'None:0\r\n%.0s' 1 2 3 4 5) || fail "the new scores.lst is not the default table"
 [ ! -e "$INSTALLED/scores.lst" ] || fail "the installed game wrote scores.lst into Program Files"
-click $((WX + 313)) $((WY + 14))
-wait_for 300 bash -c "! kill -0 $PID" || fail "Fallox.exe did not end after the exit button"
+end_game 300
 chmod -R u+w "$INSTALLED"
 
 # The uninstaller hands over to a copy of itself in the temporary folder and
