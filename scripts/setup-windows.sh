@@ -14,17 +14,7 @@ PACKAGES=(
   nsis zip unzip wine wine64
   xvfb xauth xdotool x11-xkb-utils imagemagick x11-utils fonts-dejavu-core
 )
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing missing packages: ${missing[*]}" >&2
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq >&2
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+scripts/install-missing.sh "${PACKAGES[@]}"
 
 QT_NAME=qt6.4.2-mingw-w64-static
 CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/fallox

@@ -18,25 +18,13 @@ TARGETS=(fuzz_scores fuzz_ini fuzz_level fuzz_wav)
 # a level box line, and the largest of the game's sounds with room to spare.
 declare -A MAX_LEN=([fuzz_scores]=5000 [fuzz_ini]=4096 [fuzz_level]=512 [fuzz_wav]=8192)
 
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-apt_install() {
-  echo "Installing missing packages: $*"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@"
-}
-
-missing=()
-for p in cmake make clang; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then apt_install "${missing[@]}"; fi
+scripts/install-missing.sh cmake make clang
 
 # libFuzzer's runtime is packaged apart from the compiler, per clang version.
 fuzzer_runtime="$(clang -print-file-name=libclang_rt.fuzzer-x86_64.a)"
 if [ ! -f "$fuzzer_runtime" ]; then
   clang_major="$(clang -dumpversion | cut -d. -f1)"
-  apt_install "libclang-rt-${clang_major}-dev"
+  scripts/install-missing.sh "libclang-rt-${clang_major}-dev"
 fi
 
 CC=clang CXX=clang++ cmake -S tests/fuzz -B "$BUILD_DIR"
