@@ -4,7 +4,6 @@
 // bench/measure_startup.sh measures the whole start against a bare window.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QStringList>
@@ -124,15 +123,3 @@ void BM_MakeOptionsDialog(benchmark::State& state)
 BENCHMARK(BM_MakeOptionsDialog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
