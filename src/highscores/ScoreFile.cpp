@@ -111,8 +111,9 @@ fs::path ChooseScoresFile(const fs::path& exeDir, const fs::path& dataDir)
     // entry earned there is lost; after that the copy lives on its own.
     fs::create_directories(dataDir, ec);
     const fs::path own = dataDir / ScoresFileName;
-    if (besideExists && !fs::exists(own, ec)) {
-        fs::copy_file(besideExe, own, ec);
+    if (besideExists && !fs::exists(own, ec) && fs::copy_file(besideExe, own, ec)) {
+        // The copy takes the read-only file's permissions along; it is ours to write.
+        fs::permissions(own, fs::perms::owner_write, fs::perm_options::add, ec);
     }
     return own;
 }

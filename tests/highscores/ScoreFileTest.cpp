@@ -152,6 +152,9 @@ TEST_F(ScoreFileTest, ChoosesTheFileBesideTheExecutableOnlyWhereItCanBeWritten)
         } else {
             EXPECT_TRUE(fs::is_directory(dataDir));
             EXPECT_EQ(fs::exists(chosen) ? ReadBytes(chosen) : "", c.ownTableAfter);
+            if (fs::exists(chosen)) {
+                EXPECT_TRUE(std::fstream(chosen, std::ios::in | std::ios::out).is_open()) << "the own table is read-only";
+            }
         }
         if (c.beside != Beside::FolderMissing) {
             // No probe file or other trace is left beside the executable.

@@ -34,5 +34,6 @@ chmod u+w "$WORK/bin"
 
 OWN="$WORK/home/data/fallox/scores.lst"
 cmp -s "$OWN" "$WORK/expected.lst" || fail "the player's own table is not a copy of the one beside the program: $(ls -lR "$WORK/home")"
+[ "$(stat -c %A "$OWN" | cut -c3)" = w ] || fail "the player's own table is read-only: $(ls -l "$OWN")"
 cmp -s "$WORK/bin/scores.lst" "$WORK/expected.lst" || fail "the table beside the program changed"
 echo "PASS"
