@@ -7,8 +7,10 @@ for tool in wine wineserver; do
 done
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine names the Windows user after the Unix one; a player called Jürgen puts a
+# Without the menu builder Wine writes no menu entries for the installer's
+# shortcut into the Unix user's home.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+# Wine names the Windows user after $USER, whoever runs it; a player called Jürgen puts a
 # character outside ASCII into every path below the user's folders.
 export USER=Jürgen LOGNAME=Jürgen
 export WINEPREFIX="$WORK/wine"
@@ -17,7 +19,8 @@ if [ -n "${FALLOX_WINE_TEMPLATE:-}" ] && [ -d "$FALLOX_WINE_TEMPLATE/drive_c" ];
 else
   wineboot --init >/dev/null 2>&1 || fail "wineboot could not make a prefix"
 fi
-wine_cleanup() { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; cleanup; }
+# The fixtures a player may not write are read-only; their owner opens them again to remove them.
+wine_cleanup() { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; chmod -R u+w "$WORK"; cleanup; }
 trap wine_cleanup EXIT
 
 WIN_DIR="$WINEPREFIX/drive_c/windows"
