@@ -3,8 +3,9 @@
 # Program Files with a Start-menu entry and an uninstaller listed under the
 # installed apps; the game started from there, in a folder the player may
 # not write to, keeps its scores in the player's data folder; a silent
-# uninstall leaves nothing in Program Files. Exits 77 (skipped) when Wine or
-# the X tools are missing, or when run as root, who may write everywhere.
+# uninstall leaves nothing in Program Files but the scores beside the
+# program. Exits 77 (skipped) when Wine or the X tools are missing, or when
+# run as root, who may write everywhere.
 set -uo pipefail
 
 SETUP=${1:?usage: installer_test.sh path/to/Fallox-Setup-<version>.exe}
@@ -38,11 +39,15 @@ end_game 300
 chmod -R u+w "$INSTALLED"
 
 # The uninstaller hands over to a copy of itself in the temporary folder and
-# returns; that copy removes the folder.
+# returns; that copy removes the files. A silent one keeps scores beside the
+# program (as an elevated run leaves them), and with them the folder.
+printf 'Erika:4014\r\n' >"$INSTALLED/scores.lst"
+cp "$INSTALLED/scores.lst" "$WORK/beside.lst"
 timeout 60 wine "$INSTALLED/Uninstall.exe" /S >>"$WORK/setup.log" 2>&1 || fail "the silent uninstall failed"
-wait_for 600 bash -c "[ ! -e '$INSTALLED' ]"
-[ -z "$(ls -A "$WINEPREFIX/drive_c/Program Files" | grep -i fallox)" ] ||
-  fail "the uninstaller left files in Program Files: $(ls -R "$INSTALLED")"
+wait_for 600 test ! -e "$INSTALLED/Uninstall.exe"
+timeout 60 wineserver -w
+[ "$(ls -A "$INSTALLED")" = scores.lst ] || fail "the uninstaller left more than scores.lst: $(ls -A "$INSTALLED")"
+cmp -s "$INSTALLED/scores.lst" "$WORK/beside.lst" || fail "the uninstaller changed the scores beside the program"
 [ ! -e "$LINK" ] || fail "the Start-menu entry is still there"
 listed DisplayName Fallox >/dev/null && fail "Fallox is still listed under the installed apps"
 [ -f "$SCORES" ] || fail "the uninstaller removed the player's scores"
