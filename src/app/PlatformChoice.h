@@ -1,24 +1,19 @@
 #pragma once
 
-#include <string>
-
-#include "media/DesktopSession.h"
-
-// The Qt platforms to try in turn, or an empty string to leave the choice to
-// Qt. A native Wayland window cannot place itself, so the game could neither
-// centre its window nor put its other windows beside it; in a Wayland session
-// that names an X server the game runs as an X11 program through XWayland, and
-// natively where that server cannot be reached. A platform the player chose is
-// never overruled.
-std::string ChoosePlatform(const SessionEnvironment& environment);
-
-// While it lives, Qt's reports of a platform of the list that would not start
-// (the next one serves) are dropped; every other message passes on. Made only
-// around the start of the application, when the program chose the platforms.
-class QuietPlatformFallback {
+// Chooses the Qt platform for the application made while it lives: made
+// before the QApplication, told once the application exists, since Qt reads
+// its platform from the environment only then. PlatformChoiceLinux.cpp or
+// PlatformChoiceWindows.cpp, chosen by CMake.
+class PlatformChoice {
 public:
-    QuietPlatformFallback();
-    ~QuietPlatformFallback();
-    QuietPlatformFallback(const QuietPlatformFallback&) = delete;
-    QuietPlatformFallback& operator=(const QuietPlatformFallback&) = delete;
+    PlatformChoice();
+    PlatformChoice(const PlatformChoice&) = delete;
+    PlatformChoice& operator=(const PlatformChoice&) = delete;
+
+    // Undoes what the choice changed in the environment, so that a program the
+    // game starts (a browser) makes its own choice.
+    void ApplicationMade();
+
+private:
+    bool m_chose = false;  // the environment names platforms the program chose
 };

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
-#include <optional>
 
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
@@ -42,20 +41,9 @@ private:
 
 int main(int argc, char* argv[])
 {
-    // Qt reads its platform from the environment while the application is
-    // made; afterwards the variable goes again, so a browser the game starts
-    // makes its own choice.
-    const std::string platform = ChoosePlatform(SessionEnvironment::FromProcess());
-    std::optional<QuietPlatformFallback> quiet;
-    if (!platform.empty()) {
-        qputenv("QT_QPA_PLATFORM", platform.c_str());
-        quiet.emplace();
-    }
+    PlatformChoice platform;
     QApplication app(argc, argv);
-    if (!platform.empty()) {
-        quiet.reset();
-        qunsetenv("QT_QPA_PLATFORM");
-    }
+    platform.ApplicationMade();
     // The labels' font comes with the program: without it Windows (or Wine)
     // lacking "MS Sans Serif" would fall back to a serif face.
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans.ttf"));

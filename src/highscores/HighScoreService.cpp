@@ -11,6 +11,7 @@
 
 #include "highscores/ScoreFile.h"
 #include "highscores/HighScoreWindow.h"
+#include "highscores/NameCodePage.h"
 #include "media/WindowOwner.h"
 
 namespace {
@@ -101,9 +102,7 @@ std::string HighScoreService::AskName(std::string_view prompt, std::string_view 
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
-    // One byte per character as the file keeps it; what Latin-1 cannot hold becomes '?'.
-    const QByteArray bytes = dialog.textValue().toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return NameToBytes(dialog.textValue());
 }
 
 void HighScoreService::WarnIfNotSaved(const brixel::NameEntryOutcome& outcome)

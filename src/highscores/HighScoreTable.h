@@ -20,7 +20,8 @@ inline constexpr std::size_t MaxScoreFileBytes = 4096;
 inline constexpr std::size_t MaxHighNameBytes = 255;
 
 // The five best results: HighNames(i) and HighScores(i) for places 1..5.
-// Names are byte strings, one byte per character (Latin-1), possibly empty.
+// Names are byte strings, one byte per character in the
+// system's 8-bit code page (NameCodePage.h), possibly empty.
 // Scores are always finite; anything else is stored as 0.
 class HighScoreTable {
 public:

@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "core/NumberText.h"
+#include "highscores/NameCodePage.h"
 #include "media/CentredPosition.h"
 #include "media/DesignFont.h"
 #include "media/PictureButton.h"
@@ -119,7 +120,7 @@ void HighScoreWindow::FillRows(const brixel::HighScoreTable& table)
 {
     for (int place = 1; place <= brixel::HighScoreCount; ++place) {
         const std::string& name = table.HighNames(place);
-        NameLabel(place)->setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        NameLabel(place)->setText(NameFromBytes(name));
         ScoreLabel(place)->setText(QString::fromStdString(brixel::DecimalText(table.HighScores(place))));
     }
 }

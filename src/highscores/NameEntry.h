@@ -27,7 +27,7 @@ struct NameEntryOutcome {
 class NameEntry {
 public:
     // Called when a score made a place; shows the input box with the prompt and
-    // title and returns the text typed (Latin-1), or the empty text on Cancel.
+    // title and returns the text typed (in the system's 8-bit code page), or the empty text on Cancel.
     using AskName = std::function<std::string(std::string_view prompt, std::string_view title)>;
 
     // Called after a new entry has been stored and saved; shows the table

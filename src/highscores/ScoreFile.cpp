@@ -49,6 +49,14 @@ bool WriteFromStart(const fs::path& file, std::string_view bytes)
     return !out.fail();
 }
 
+// Whether `file`, which exists, may be written: opening it for reading and
+// writing changes nothing and fails exactly where a save would.
+bool CanWriteFile(const fs::path& file)
+{
+    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
+    return out.is_open();
+}
+
 // Whether we may create files in `dir`. Asking the file system is the only
 // answer that holds for read-only mounts, access lists and the like.
 bool CanCreateFilesIn(const fs::path& dir)
@@ -90,12 +98,23 @@ bool SaveHighScores(const fs::path& file, const HighScoreTable& table)
 fs::path ChooseScoresFile(const fs::path& exeDir, const fs::path& dataDir)
 {
     const fs::path besideExe = exeDir / ScoresFileName;
-    std::error_code ec;
-    if (fs::exists(besideExe, ec) || dataDir.empty() || CanCreateFilesIn(exeDir)) {
+    if (dataDir.empty()) {
         return besideExe;
     }
+    std::error_code ec;
+    const bool besideExists = fs::exists(besideExe, ec);
+    if (besideExists ? CanWriteFile(besideExe) : CanCreateFilesIn(exeDir)) {
+        return besideExe;
+    }
+    // A table beside the program that we may not write (left by an elevated
+    // run or another user) is where this player's own table starts, so no
+    // entry earned there is lost; after that the copy lives on its own.
     fs::create_directories(dataDir, ec);
-    return dataDir / ScoresFileName;
+    const fs::path own = dataDir / ScoresFileName;
+    if (besideExists && !fs::exists(own, ec)) {
+        fs::copy_file(besideExe, own, ec);
+    }
+    return own;
 }
 
 }  // namespace brixel

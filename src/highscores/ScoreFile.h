@@ -20,10 +20,12 @@ HighScoreTable LoadHighScores(const std::filesystem::path& file);
 // after the fifth line, where reading ignores it. Returns whether it worked.
 bool SaveHighScores(const std::filesystem::path& file, const HighScoreTable& table);
 
-// Where "scores.lst" lives. The file beside the executable wins when it exists
-// or when that folder lets us create files; otherwise (an installed game) it
-// goes into the user's data folder, which is created when needed. Without a
-// data folder the executable's folder is the answer anyway.
+// Where "scores.lst" lives. The file beside the executable when we may write
+// it, or when it is missing and that folder lets us create files; otherwise
+// (an installed game, or a table left there by someone with more rights) the
+// one in the user's data folder, which is created when needed and starts as a
+// copy of a table beside the executable. Without a data folder the
+// executable's folder is the answer anyway.
 std::filesystem::path ChooseScoresFile(const std::filesystem::path& exeDir,
                                        const std::filesystem::path& dataDir);
 

@@ -5,8 +5,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 add_library(fallox_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CentredPosition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CentredPosition.h
-  ${CMAKE_CURRENT_LIST_DIR}/DesktopSession.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DesktopSession.h
+  ${CMAKE_CURRENT_LIST_DIR}/DesktopMove.h
   ${CMAKE_CURRENT_LIST_DIR}/DesignFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DesignFont.h
   ${CMAKE_CURRENT_LIST_DIR}/PictureButton.cpp
@@ -24,6 +23,17 @@ add_library(fallox_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/WindowOwner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowOwner.h
 )
+# The desktop's own move of a dragged window: Windows' move loop there; on
+# Linux the compositor's in a Wayland session, which only Linux reads.
+if(WIN32)
+  target_sources(fallox_skin PRIVATE ${CMAKE_CURRENT_LIST_DIR}/DesktopMoveWindows.cpp)
+else()
+  target_sources(fallox_skin PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/DesktopMoveLinux.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DesktopSession.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DesktopSession.h
+  )
+endif()
 set_target_properties(fallox_skin PROPERTIES AUTOMOC ON)
 target_include_directories(fallox_skin PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(fallox_skin PUBLIC Qt6::Widgets)

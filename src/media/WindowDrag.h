@@ -9,9 +9,9 @@ class QWidget;
 
 // Moving a window by dragging its bare surface with the left button. The
 // window hands its own mouse events over; only a fresh press of the left
-// button alone starts a drag: on a Wayland desktop the desktop's own move, at
-// the press; elsewhere the window's own, at the first move with the button
-// held. The handler that started the drag returns only when the move is over,
+// button alone starts a drag: where the desktop moves windows (Windows, a
+// Wayland desktop) its own move, at the press; elsewhere the window's own, at
+// the first move with the button held. The handler that started the drag returns only when the move is over,
 // so whatever waits for it (a running game) holds for the whole drag.
 class WindowDrag {
 public:

@@ -4,6 +4,7 @@
 #include <string>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,10 +44,8 @@ const QString LevelRefusedText = QStringLiteral("Du musst eine Start Level angeb
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(brixel::Settings& settings, const QString& iniPath, QWidget* parent)
-    : SkinnedWindow(QStringLiteral("Brixel32 Options"), InnerSize, parent),
-      m_settings(settings),
-      m_iniPath(iniPath.toStdU16String())
+OptionsDialog::OptionsDialog(brixel::Settings& settings, const SettingsLocation& file, QWidget* parent)
+    : SkinnedWindow(QStringLiteral("Brixel32 Options"), InnerSize, parent), m_settings(settings), m_file(file)
 {
     CreateControls();
     UpdatePictures();
@@ -233,11 +232,25 @@ void OptionsDialog::ConfirmOptions()
     m_settings.FillLines = m_fillLinesBox->isChecked();
     m_settings.PlaySounds = m_soundBox->isChecked();
     m_settings.HideSplash = m_hideIntroBox->isChecked();
-    // A file that cannot be written is not the player's problem: the new
-    // options still hold for this run.
-    brixel::SaveSettings(m_settings, m_iniPath);
     HideDialog();
+    SaveOrWarn();
     emit Confirmed();
+}
+
+void OptionsDialog::SaveOrWarn()
+{
+    if (brixel::SaveSettings(m_settings, m_file.saveTo.toStdU16String(), m_file.readFrom.toStdU16String())) {
+        // Once the options have moved into the game's own file, that file is
+        // the one to read and edit.
+        m_file.readFrom = m_file.saveTo;
+        return;
+    }
+    // The game chose the file and reads it back at the next start: a save that
+    // did not happen would quietly bring the old options back then.
+    QMessageBox::warning(parentWidget(), QStringLiteral("Fallox"),
+                         QStringLiteral("Die Optionen konnten nicht gespeichert werden:\n%1\n\n"
+                                        "Sie gelten, bis Fallox beendet wird.")
+                             .arg(QDir::toNativeSeparators(m_file.saveTo)));
 }
 
 void OptionsDialog::HideDialog()

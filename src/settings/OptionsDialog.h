@@ -9,6 +9,7 @@
 
 #include "core/GameState.h"
 #include "media/SkinnedWindow.h"
+#include "settings/SettingsFilePath.h"
 
 class QCheckBox;
 class QLabel;
@@ -26,9 +27,9 @@ class OptionsDialog : public SkinnedWindow {
 public:
     static constexpr QSize InnerSize{173, 330};
 
-    // `settings` must outlive the dialog; `iniPath` is the settings file that
-    // OK writes (usually SettingsFilePath()).
-    OptionsDialog(brixel::Settings& settings, const QString& iniPath, QWidget* parent = nullptr);
+    // `settings` must outlive the dialog; `file` says where OK writes the
+    // options (usually SettingsFileLocation()).
+    OptionsDialog(brixel::Settings& settings, const SettingsLocation& file, QWidget* parent = nullptr);
 
     // Shows the dialog without blocking. The first call places it right beside
     // `mainWindow`; later calls leave it wherever the player moved it. The
@@ -61,6 +62,7 @@ private:
     // setting back into the box (empty while it is unset).
     void RefuseLevel();
     void ConfirmOptions();
+    void SaveOrWarn();
     void HideDialog();
 
     QLineEdit* m_levelBox = nullptr;
@@ -72,7 +74,7 @@ private:
     QLabel* m_link = nullptr;
 
     brixel::Settings& m_settings;
-    std::filesystem::path m_iniPath;
+    SettingsLocation m_file;
     bool m_placed = false;         // the first opening has put it beside the main window
     bool m_checkingLevel = false;  // the refusal's message box is up; its own focus changes are no check
     bool m_hiding = false;         // focus leaving because the dialog closes is no check either

@@ -2,12 +2,23 @@
 
 #include <QString>
 
-// Where the options are kept: a "Brixel32.ini" already in the Windows folder,
-// where older copies of the game kept it, is read and edited in place;
-// otherwise the file lives in the user's configuration folder
-// (~/.config/Brixel32.ini on Linux, %LOCALAPPDATA%\Brixel32.ini on Windows),
-// since a normal user may not create files in the Windows folder.
-QString SettingsFilePath();
+#include "settings/SettingsFolders.h"
 
-// The rule above for given folders; `windowsFolder` is empty where there is none.
-QString ChooseSettingsFile(const QString& windowsFolder, const QString& configFolder);
+// The options file the game reads its options from and the one OK writes.
+// They differ only until the first save: the options of an older copy's file
+// that may not be written go, with its other sections and keys, into the
+// game's own file, which is read from then on.
+struct SettingsLocation {
+    QString readFrom;
+    QString saveTo;
+};
+
+// The game's own Brixel32.ini wins once it exists. Before that, the newest
+// Brixel32.ini an older copy left (in the Windows folder, the VirtualStore, or
+// where earlier versions of Fallox kept it) is read. The one in the Windows
+// folder is edited in place where it may be written, as older copies did;
+// every other is only read, and OK writes the game's own file.
+SettingsLocation ChooseSettingsFile(const SettingsFolders& folders);
+
+// The rule above for this system's folders.
+SettingsLocation SettingsFileLocation();

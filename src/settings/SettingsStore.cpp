@@ -56,8 +56,14 @@ bool WriteWholeFile(const std::filesystem::path& path, const std::string& text)
 
 bool SaveSettings(const Settings& settings, const std::filesystem::path& iniPath)
 {
+    return SaveSettings(settings, iniPath, iniPath);
+}
+
+bool SaveSettings(const Settings& settings, const std::filesystem::path& iniPath,
+                  const std::filesystem::path& basePath)
+{
     std::string text;
-    if (!ReadWholeFile(iniPath, text)) {
+    if (!ReadWholeFile(basePath, text)) {
         return false;
     }
     if (iniPath.has_parent_path()) {

@@ -20,6 +20,12 @@ namespace brixel {
 // alone rather than replaced by a file holding only our section.
 bool SaveSettings(const Settings& settings, const std::filesystem::path& iniPath);
 
+// The same, with the text the options are written into read from `basePath`:
+// the options of a file that may not be written move into `iniPath` with its
+// other sections and keys. `basePath` itself is left as it is.
+bool SaveSettings(const Settings& settings, const std::filesystem::path& iniPath,
+                  const std::filesystem::path& basePath);
+
 // The options stored in the file; all unset when it is missing or unreadable.
 Settings LoadSettings(const std::filesystem::path& iniPath);
 

@@ -20,7 +20,7 @@ protected:
     {
         // Settings and scores go to Qt's test folders, never the player's.
         QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(SettingsFilePath());
+        QFile::remove(SettingsFileLocation().saveTo);
         program = std::make_unique<Program>();
         program->Start();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&Main()));
@@ -28,7 +28,7 @@ protected:
     ~ProgramTest() override
     {
         program.reset();
-        QFile::remove(SettingsFilePath());
+        QFile::remove(SettingsFileLocation().saveTo);
     }
 
     MainWindow& Main() { return program->Window(); }

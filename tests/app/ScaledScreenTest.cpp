@@ -100,7 +100,8 @@ TEST(ScaledScreen, OptionsAndHighScoresShowEveryPictureUnblurred)
 {
     QTemporaryDir dir;
     brixel::Settings settings;
-    OptionsDialog options(settings, dir.filePath(QStringLiteral("Brixel32.ini")));
+    const QString ini = dir.filePath(QStringLiteral("Brixel32.ini"));
+    OptionsDialog options(settings, {ini, ini});
     ExpectPicturesShown(options, {
                                      {"images/options_background.png", {14, 12}, {14, 12, 142, 32}},
                                      {"skin/OK.bmp", {48, 200}, Whole(95, 23)},
@@ -123,7 +124,8 @@ TEST(ScaledScreen, EveryPictureButtonIsAsLargeAsEachOfItsPictures)
     ShownWindow main;
     QTemporaryDir dir;
     brixel::Settings settings;
-    OptionsDialog options(settings, dir.filePath(QStringLiteral("Brixel32.ini")));
+    const QString ini = dir.filePath(QStringLiteral("Brixel32.ini"));
+    OptionsDialog options(settings, {ini, ini});
     HighScoreWindow scores;
     int buttons = 0;
     for (QWidget* window : {static_cast<QWidget*>(main.window.get()), static_cast<QWidget*>(&options),

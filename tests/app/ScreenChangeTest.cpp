@@ -105,7 +105,8 @@ TEST(ScreenChange, OptionsAndHighScoresOpenedOnTheSharpScreenShowItsPictures)
 {
     QTemporaryDir dir;
     brixel::Settings settings;
-    OptionsDialog options(settings, dir.filePath(QStringLiteral("Brixel32.ini")));
+    const QString ini = dir.filePath(QStringLiteral("Brixel32.ini"));
+    OptionsDialog options(settings, {ini, ini});
     HighScoreWindow scores;
     const std::vector<std::pair<QWidget*, std::vector<ShownPicture>>> windows = {
         {&options,

@@ -91,7 +91,8 @@ TEST_F(HighScoreServiceTest, NamesReachTheFileAndComeBackAfterARestart)
     const Case cases[] = {
         {TypeAndConfirm("A:B"), "A:B", "A:B"},
         {TypeAndConfirm("J\u00fcrgen"), "J\xfcrgen", "J\u00fcrgen"},
-        {TypeAndConfirm("\u0141ukasz"), "?ukasz", "?ukasz"},  // beyond Latin-1
+        {TypeAndConfirm("\u20ac \u201e"), "\x80 \x84", "\u20ac \u201e"},  // Windows-1252's own bytes
+        {TypeAndConfirm("\u0141ukasz"), "?ukasz", "?ukasz"},  // beyond the code page
         {[](QInputDialog* dialog) {  // pasted with its line break
              dialog->findChild<QLineEdit*>()->setText("Zeile1\r\nZeile2");
              QTest::keyClick(dialog->findChild<QLineEdit*>(), Qt::Key_Return);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -98,33 +100,65 @@ TEST_F(ScoreFileTest, AHugeFileReadsOnlyItsBeginning)
     EXPECT_EQ(fs::file_size(file), bytes.size());
 }
 
-TEST_F(ScoreFileTest, ChoosesTheFileBesideTheExecutableWhenItExists)
+// Where the table goes, by what lies beside the executable. A read-only table
+// there is one an elevated run or another user left: this player's own table
+// starts as a copy of it, and a copy made before is not overwritten.
+TEST_F(ScoreFileTest, ChoosesTheFileBesideTheExecutableOnlyWhereItCanBeWritten)
 {
-    const fs::path exeDir = dir.Path() / "bin";
-    const fs::path dataDir = dir.Path() / "data";
-    fs::create_directory(exeDir);
-    WriteBytes(exeDir / "scores.lst", DefaultText);
-    EXPECT_EQ(ChooseScoresFile(exeDir, dataDir), exeDir / "scores.lst");
-    EXPECT_FALSE(fs::exists(dataDir));
-}
-
-TEST_F(ScoreFileTest, ChoosesAWritableExecutableFolderAndLeavesNoTrace)
-{
-    const fs::path exeDir = dir.Path() / "bin";
-    fs::create_directory(exeDir);
-    EXPECT_EQ(ChooseScoresFile(exeDir, dir.Path() / "data"), exeDir / "scores.lst");
-    EXPECT_TRUE(fs::is_empty(exeDir));
-    EXPECT_FALSE(fs::exists(dir.Path() / "data"));
-}
-
-TEST_F(ScoreFileTest, ChoosesAndCreatesTheDataFolderWhenTheExecutableFolderIsClosed)
-{
-    // A folder that does not exist takes no files, like a read-only install folder.
-    const fs::path exeDir = dir.Path() / "not-there";
-    const fs::path dataDir = dir.Path() / "user" / "Fallox";
-    EXPECT_EQ(ChooseScoresFile(exeDir, dataDir), dataDir / "scores.lst");
-    EXPECT_TRUE(fs::is_directory(dataDir));
-    EXPECT_FALSE(fs::exists(exeDir));
+    enum class Beside { Writable, ReadOnly, Missing, FolderMissing };
+    struct Case {
+        const char* what;
+        Beside beside;
+        bool ownTableBefore;
+        bool chosenBeside;
+        std::string ownTableAfter;  // empty: no table in the data folder
+    };
+    const std::string earned = "Erika:4014\r\n" + DefaultText.substr(8);
+    const std::string own = "Own:77\r\n" + DefaultText.substr(8);
+    const Case cases[] = {
+        {"writable table", Beside::Writable, false, true, ""},
+        {"no table, writable folder", Beside::Missing, false, true, ""},
+        {"no folder", Beside::FolderMissing, false, false, ""},
+        // Last, as root skips them: a read-only file does not bind root.
+        {"read-only table", Beside::ReadOnly, false, false, earned},
+        {"read-only table, own copy made before", Beside::ReadOnly, true, false, own},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::ScratchDir scratch;
+        const fs::path exeDir = scratch.Path() / "bin";
+        const fs::path dataDir = scratch.Path() / "user" / "Fallox";
+        if (c.beside != Beside::FolderMissing) {
+            fs::create_directory(exeDir);
+        }
+        if (c.beside == Beside::Writable || c.beside == Beside::ReadOnly) {
+            WriteBytes(exeDir / "scores.lst", earned);
+        }
+        if (c.beside == Beside::ReadOnly) {
+            fs::permissions(exeDir / "scores.lst", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                            fs::perm_options::remove);
+            if (std::fstream(exeDir / "scores.lst", std::ios::in | std::ios::out).is_open()) {
+                GTEST_SKIP() << "a read-only file is writable for this user (root)";
+            }
+        }
+        if (c.ownTableBefore) {
+            fs::create_directories(dataDir);
+            WriteBytes(dataDir / "scores.lst", own);
+        }
+        const fs::path chosen = ChooseScoresFile(exeDir, dataDir);
+        EXPECT_EQ(chosen, (c.chosenBeside ? exeDir : dataDir) / "scores.lst");
+        if (c.chosenBeside) {
+            EXPECT_FALSE(fs::exists(dataDir));
+        } else {
+            EXPECT_TRUE(fs::is_directory(dataDir));
+            EXPECT_EQ(fs::exists(chosen) ? ReadBytes(chosen) : "", c.ownTableAfter);
+        }
+        if (c.beside != Beside::FolderMissing) {
+            // No probe file or other trace is left beside the executable.
+            EXPECT_EQ(std::distance(fs::directory_iterator(exeDir), fs::directory_iterator{}),
+                      c.beside == Beside::Missing ? 0 : 1);
+        }
+    }
 }
 
 TEST_F(ScoreFileTest, WithoutADataFolderStaysBesideTheExecutable)

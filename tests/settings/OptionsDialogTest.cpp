@@ -24,6 +24,7 @@
 #include "core/NumberText.h"
 #include "media/PictureButton.h"
 #include "media/SkinPictures.h"
+#include "support/ScratchDir.h"
 
 namespace brixel {
 namespace {
@@ -111,7 +112,7 @@ protected:
     QTemporaryDir m_dir;
     QWidget m_main;
     Settings m_settings;
-    OptionsDialog m_dialog{m_settings, IniPath()};
+    OptionsDialog m_dialog{m_settings, {IniPath(), IniPath()}};
 };
 
 TEST_F(OptionsDialogTest, ControlsSitWhereTheDesignPutsThem)
@@ -174,7 +175,7 @@ TEST_F(OptionsDialogTest, LevelBoxStartsWithTheLevelReadBackAndOkKeepsIt)
         {std::nullopt, "0"}, {0.0, "0"}, {7.0, "7"}, {4.5, "4.5"}, {9.0, "9"}};
     for (const auto& [level, shown] : cases) {
         Settings settings{level, true, false, std::nullopt};
-        OptionsDialog dialog(settings, IniPath());
+        OptionsDialog dialog(settings, {IniPath(), IniPath()});
         dialog.Open(&m_main);
         auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("levelBox"));
         ASSERT_NE(box, nullptr);
@@ -306,7 +307,7 @@ TEST_F(OptionsDialogTest, ConfirmedLevelComesBackUnchangedInThePlayersLocale)
     ASSERT_EQ(QLocale::system().name(), qEnvironmentVariable("FALLOX_TEST_LOCALE", QLocale::system().name()));
     for (const double level : {4.5, 0.25, 9.0}) {
         m_settings = {level, false, false, false};
-        OptionsDialog dialog(m_settings, IniPath());
+        OptionsDialog dialog(m_settings, {IniPath(), IniPath()});
         dialog.Open(&m_main);
         MessageWatcher watcher;
         auto* ok = dialog.findChild<PictureButton*>(QStringLiteral("okButton"));
@@ -325,16 +326,40 @@ TEST_F(OptionsDialogTest, ConfirmedLevelComesBackUnchangedInThePlayersLocale)
     EXPECT_EQ(LevelBox()->text(), "3");
 }
 
-TEST_F(OptionsDialogTest, UnwritableFileIsSilentAndTheNewOptionsHold)
+TEST_F(OptionsDialogTest, UnwritableFileIsReportedOnceAndTheNewOptionsHold)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("Brixel32.ini"));
     m_dialog.Open(&m_main);
     MessageWatcher watcher;
     Release("okButton");
     QTest::qWait(20);
-    EXPECT_EQ(watcher.count, 0);
+    EXPECT_EQ(watcher.count, 1);
+    EXPECT_TRUE(watcher.text.startsWith("Die Optionen konnten nicht gespeichert werden:")) << watcher.text.toStdString();
+    EXPECT_TRUE(watcher.text.contains(QDir::toNativeSeparators(IniPath()))) << watcher.text.toStdString();
     EXPECT_FALSE(m_dialog.isVisible());
     EXPECT_EQ(m_settings, (Settings{0.0, false, false, false}));
+}
+
+// An older copy's file that may not be written: the first OK moves its options,
+// with everything else in it, into the game's own file, and the second edits
+// that file, leaving the old one as it was.
+TEST_F(OptionsDialogTest, OptionsOfAFileThatIsOnlyReadMoveIntoTheGamesOwnFile)
+{
+    const QString old = m_dir.filePath(QStringLiteral("old.ini"));
+    const std::string oldText = "[Andere]\r\nSchl\xfcssel=Wert\r\n\r\n[Brixel32]\r\nStarting Level=3\r\n";
+    brixel::test::WriteBytes(old.toStdU16String(), oldText);
+    m_settings.StartingLevel = 3.0;
+    OptionsDialog dialog(m_settings, {old, IniPath()});
+    for (const char* level : {"5", "6"}) {
+        dialog.Open(&m_main);
+        dialog.findChild<QLineEdit*>(QStringLiteral("levelBox"))->setText(QString::fromLatin1(level));
+        auto* ok = dialog.findChild<PictureButton*>(QStringLiteral("okButton"));
+        QTest::mousePress(ok, Qt::LeftButton);
+        QTest::mouseRelease(ok, Qt::LeftButton);
+        EXPECT_EQ(FileBytes(), "[Andere]\r\nSchl\xfcssel=Wert\r\n\r\n[Brixel32]\r\nStarting Level=" + std::string(level) +
+                                   "\r\nFill Lines=False\r\nPlay Sounds=False\r\nHide Splash=False\r\n");
+    }
+    EXPECT_EQ(brixel::test::ReadBytes(old.toStdU16String()), oldText);
 }
 
 TEST_F(OptionsDialogTest, PictureButtonsShowReverseWhilePressedAndActOnReleaseOutside)

@@ -1,4 +1,5 @@
 #include "app/PlatformChoice.h"
+#include "app/PlatformChoiceLinux.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -9,6 +10,8 @@ namespace {
 
 QtMessageHandler previousHandler = nullptr;
 
+// Qt's reports of a platform of the list that would not start (the next one
+// serves) are dropped while the application is made; every other message passes on.
 void DropPlatformFallbackReports(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     const char* category = context.category ? context.category : "";
@@ -29,12 +32,21 @@ std::string ChoosePlatform(const SessionEnvironment& environment)
     return InWaylandSession(environment) && !environment.display.empty() ? "xcb;wayland" : "";
 }
 
-QuietPlatformFallback::QuietPlatformFallback()
+PlatformChoice::PlatformChoice()
 {
-    previousHandler = qInstallMessageHandler(DropPlatformFallbackReports);
+    const std::string platform = ChoosePlatform(SessionEnvironment::FromProcess());
+    if (!platform.empty()) {
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
+        previousHandler = qInstallMessageHandler(DropPlatformFallbackReports);
+        m_chose = true;
+    }
 }
 
-QuietPlatformFallback::~QuietPlatformFallback()
+void PlatformChoice::ApplicationMade()
 {
-    qInstallMessageHandler(previousHandler);
+    if (m_chose) {
+        qInstallMessageHandler(previousHandler);
+        qunsetenv("QT_QPA_PLATFORM");
+        m_chose = false;
+    }
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/PlatformChoice.h"
+#include "app/PlatformChoiceLinux.h"
 
 namespace fallox::test {
 namespace {

@@ -1,0 +1,8 @@
+#include "settings/SettingsFolders.h"
+
+#include <QStandardPaths>
+
+SettingsFolders PlatformSettingsFolders()
+{
+    return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), {}, {}};
+}

@@ -1,6 +1,0 @@
-#include "settings/WindowsFolder.h"
-
-QString WindowsFolder()
-{
-    return {};
-}
