@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDateTime>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
@@ -9,6 +8,7 @@
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
 #include "app/SingleInstance.h"
+#include "media/DesignFont.h"
 
 namespace {
 
@@ -44,10 +44,7 @@ int main(int argc, char* argv[])
     PlatformChoice platform;
     QApplication app(argc, argv);
     platform.ApplicationMade();
-    // The labels' font comes with the program: without it Windows (or Wine)
-    // lacking "MS Sans Serif" would fall back to a serif face.
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans-Bold.ttf"));
+    RegisterDesignFonts();
     // The application name stays Qt's default, the executable's name: the
     // single-instance lock relies on it to recognise a dead owner.
     QIcon icon(QStringLiteral(":/images/icon256.png"));

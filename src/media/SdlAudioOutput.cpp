@@ -2,10 +2,14 @@
 
 #include <SDL.h>
 
+#include <QLibrary>
+#include <QString>
+
 #include <algorithm>
 #include <chrono>
 #include <optional>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 #if defined(__unix__)
@@ -25,11 +29,68 @@ constexpr int DeviceBufferFrames = 512; // about 23 ms: short enough for a tick 
 constexpr double WaitMargin = 0.25;     // seconds a play may overrun its length before it is cut off
 constexpr auto PollInterval = std::chrono::milliseconds(1);
 
+// SDL is looked up when the device is first wanted (shortly after start-up,
+// or by the first effect) rather than linked: linked, it and the thirty sound,
+// codec and display libraries it needs are mapped and relocated before the
+// window's first paint, a tenth of the program's memory by then.
+struct SdlLibrary {
+    decltype(&SDL_SetHint) SetHint = nullptr;
+    decltype(&SDL_LogSetOutputFunction) LogSetOutputFunction = nullptr;
+    decltype(&SDL_InitSubSystem) InitSubSystem = nullptr;
+    decltype(&SDL_QuitSubSystem) QuitSubSystem = nullptr;
+    decltype(&SDL_OpenAudioDevice) OpenAudioDevice = nullptr;
+    decltype(&SDL_PauseAudioDevice) PauseAudioDevice = nullptr;
+    decltype(&SDL_CloseAudioDevice) CloseAudioDevice = nullptr;
+    decltype(&SDL_RWFromConstMem) RWFromConstMem = nullptr;
+    decltype(&SDL_LoadWAV_RW) LoadWAV_RW = nullptr;
+    decltype(&SDL_FreeWAV) FreeWAV = nullptr;
+    decltype(&SDL_BuildAudioCVT) BuildAudioCVT = nullptr;
+    decltype(&SDL_ConvertAudio) ConvertAudio = nullptr;
+    decltype(&SDL_QueueAudio) QueueAudio = nullptr;
+    decltype(&SDL_ClearQueuedAudio) ClearQueuedAudio = nullptr;
+    decltype(&SDL_GetQueuedAudioSize) GetQueuedAudioSize = nullptr;
+};
+
+// SDL's functions, or nothing where the library is not installed: then the
+// game has no sound, as on a machine without a device.
+const SdlLibrary* Sdl()
+{
+    static const std::optional<SdlLibrary> loaded = []() -> std::optional<SdlLibrary> {
+        QLibrary library(QStringLiteral("SDL2-2.0"), 0);  // libSDL2-2.0.so.0; stays loaded
+        if (!library.load()) {
+            return std::nullopt;
+        }
+        SdlLibrary sdl;
+        bool complete = true;
+        const auto resolve = [&](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+            complete = complete && function != nullptr;
+        };
+        resolve(sdl.SetHint, "SDL_SetHint");
+        resolve(sdl.LogSetOutputFunction, "SDL_LogSetOutputFunction");
+        resolve(sdl.InitSubSystem, "SDL_InitSubSystem");
+        resolve(sdl.QuitSubSystem, "SDL_QuitSubSystem");
+        resolve(sdl.OpenAudioDevice, "SDL_OpenAudioDevice");
+        resolve(sdl.PauseAudioDevice, "SDL_PauseAudioDevice");
+        resolve(sdl.CloseAudioDevice, "SDL_CloseAudioDevice");
+        resolve(sdl.RWFromConstMem, "SDL_RWFromConstMem");
+        resolve(sdl.LoadWAV_RW, "SDL_LoadWAV_RW");
+        resolve(sdl.FreeWAV, "SDL_FreeWAV");
+        resolve(sdl.BuildAudioCVT, "SDL_BuildAudioCVT");
+        resolve(sdl.ConvertAudio, "SDL_ConvertAudio");
+        resolve(sdl.QueueAudio, "SDL_QueueAudio");
+        resolve(sdl.ClearQueuedAudio, "SDL_ClearQueuedAudio");
+        resolve(sdl.GetQueuedAudioSize, "SDL_GetQueuedAudioSize");
+        return complete ? std::optional<SdlLibrary>(sdl) : std::nullopt;
+    }();
+    return loaded ? &*loaded : nullptr;
+}
+
 // Frees what SDL_LoadWAV_RW allocated.
 struct WavBuffer {
     Uint8* Data = nullptr;
     Uint32 Length = 0;
-    ~WavBuffer() { SDL_FreeWAV(Data); }
+    ~WavBuffer() { Sdl()->FreeWAV(Data); }
 };
 
 // The effect's samples in the device's format; nothing when SDL cannot convert them.
@@ -37,7 +98,7 @@ std::optional<std::vector<Uint8>> Convert(const SDL_AudioSpec& effect, const Wav
                                           int deviceChannels, int deviceRate)
 {
     SDL_AudioCVT cvt{};
-    const int build = SDL_BuildAudioCVT(&cvt, effect.format, effect.channels, effect.freq, deviceFormat,
+    const int build = Sdl()->BuildAudioCVT(&cvt, effect.format, effect.channels, effect.freq, deviceFormat,
                                         static_cast<Uint8>(deviceChannels), deviceRate);
     if (build < 0) {
         return std::nullopt;
@@ -49,7 +110,7 @@ std::optional<std::vector<Uint8>> Convert(const SDL_AudioSpec& effect, const Wav
     buffer.resize(static_cast<std::size_t>(wav.Length) * static_cast<std::size_t>(cvt.len_mult));
     cvt.buf = buffer.data();
     cvt.len = static_cast<int>(wav.Length);
-    if (SDL_ConvertAudio(&cvt) != 0) {
+    if (Sdl()->ConvertAudio(&cvt) != 0) {
         return std::nullopt;
     }
     buffer.resize(static_cast<std::size_t>(cvt.len_cvt));
@@ -100,8 +161,8 @@ SdlAudioOutput::~SdlAudioOutput()
 void SdlAudioOutput::Close()
 {
     if (m_state == Device::Open) {
-        SDL_CloseAudioDevice(m_device);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl()->CloseAudioDevice(m_device);
+        Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         m_device = 0;
     }
     m_state = Device::NotTried;
@@ -113,14 +174,17 @@ bool SdlAudioOutput::Open()
         return m_state == Device::Open;
     }
     m_state = Device::Unavailable;
+    if (Sdl() == nullptr) {
+        return false;
+    }
 
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Fallox");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Effekte");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-    SDL_LogSetOutputFunction(QuietLog, nullptr);
+    Sdl()->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Sdl()->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Fallox");
+    Sdl()->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Effekte");
+    Sdl()->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+    Sdl()->LogSetOutputFunction(QuietLog, nullptr);
     StderrSilenced quiet;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (Sdl()->InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
 
@@ -131,9 +195,9 @@ bool SdlAudioOutput::Open()
     wanted.samples = DeviceBufferFrames;
     wanted.callback = nullptr;  // fed through SDL_QueueAudio
     SDL_AudioSpec got{};
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    m_device = Sdl()->OpenAudioDevice(nullptr, 0, &wanted, &got, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (m_device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     m_rate = got.freq;
@@ -141,7 +205,7 @@ bool SdlAudioOutput::Open()
     m_channels = got.channels;
     // The device runs from now on and plays silence while the queue is empty,
     // so an effect starts as soon as it is queued.
-    SDL_PauseAudioDevice(m_device, 0);
+    Sdl()->PauseAudioDevice(m_device, 0);
     m_state = Device::Open;
     return true;
 }
@@ -153,13 +217,13 @@ SoundOutcome SdlAudioOutput::Play(std::span<const std::uint8_t> image, int /*fla
     if (!Open()) {
         return SoundOutcome::NoDevice;
     }
-    SDL_RWops* rw = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+    SDL_RWops* rw = Sdl()->RWFromConstMem(image.data(), static_cast<int>(image.size()));
     if (rw == nullptr) {
         return SoundOutcome::BrokenImage;
     }
     SDL_AudioSpec effect{};  // the effect's own sample format, as the image states it
     WavBuffer wav;
-    if (SDL_LoadWAV_RW(rw, 1, &effect, &wav.Data, &wav.Length) == nullptr) {
+    if (Sdl()->LoadWAV_RW(rw, 1, &effect, &wav.Data, &wav.Length) == nullptr) {
         return SoundOutcome::BrokenImage;
     }
 
@@ -173,8 +237,8 @@ SoundOutcome SdlAudioOutput::Play(std::span<const std::uint8_t> image, int /*fla
     }
 
     // Whatever a cut-off effect left in the queue must not delay this one.
-    SDL_ClearQueuedAudio(m_device);
-    if (SDL_QueueAudio(m_device, samples->data(), length) != 0) {
+    Sdl()->ClearQueuedAudio(m_device);
+    if (Sdl()->QueueAudio(m_device, samples->data(), length) != 0) {
         return SoundOutcome::NoDevice;
     }
     const int frameBytes = SDL_AUDIO_BITSIZE(m_format) / 8 * m_channels;
@@ -189,7 +253,7 @@ void SdlAudioOutput::WaitUntilPlayed(std::uint32_t bytes, double seconds)
     std::optional<Clock::time_point> started;
     for (;;) {
         const auto now = Clock::now();
-        const Uint32 left = SDL_GetQueuedAudioSize(m_device);
+        const Uint32 left = Sdl()->GetQueuedAudioSize(m_device);
         // The device takes the queue a buffer at a time; the first take is
         // when the effect begins to sound, so it ends one length later.
         if (!started && left < bytes) {
@@ -199,7 +263,7 @@ void SdlAudioOutput::WaitUntilPlayed(std::uint32_t bytes, double seconds)
             return;
         }
         if (now >= deadline) {
-            SDL_ClearQueuedAudio(m_device);
+            Sdl()->ClearQueuedAudio(m_device);
             return;
         }
         // Until the first take, poll; after it, nothing can end before one

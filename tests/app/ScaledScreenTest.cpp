@@ -81,10 +81,14 @@ TEST(ScaledScreen, MainWindowShowsEveryPictureUnblurred)
                                  });
 }
 
-TEST(ScaledScreen, WellAndPreviewShowTheirTilesUnblurred)
+TEST(ScaledScreen, WellAndEveryPiecesPreviewShowTheirTilesUnblurred)
 {
     ShownWindow window;
     window->SetIntroVisible(false);
+    for (int piece = 1; piece <= 7; ++piece) {
+        window->ShowPreview(piece);
+        ExpectPicturesShown(*window, {{QStringLiteral("images/next%1.png").arg(piece), {210, 130}, Whole(96, 64)}});
+    }
     window->ShowPreview(4);
     std::vector<ShownPicture> shown = {{"images/next4.png", {210, 130}, Whole(96, 64)}};
     for (int tile = 0; tile < 8; ++tile) {

@@ -305,10 +305,12 @@ TEST_F(OptionsDialogTest, ConfirmedLevelComesBackUnchangedInThePlayersLocale)
 {
     QLocale::setDefault(QLocale::system());
     ASSERT_EQ(QLocale::system().name(), qEnvironmentVariable("FALLOX_TEST_LOCALE", QLocale::system().name()));
-    for (const double level : {4.5, 0.25, 9.0}) {
+    // 0.0000001 is "1e-07" by the general decimal rule, which the level check refuses.
+    for (const double level : {4.5, 0.25, 9.0, 0.0000001}) {
         m_settings = {level, false, false, false};
         OptionsDialog dialog(m_settings, {IniPath(), IniPath()});
         dialog.Open(&m_main);
+        EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("levelBox"))->text().toStdString(), LevelText(level));
         MessageWatcher watcher;
         auto* ok = dialog.findChild<PictureButton*>(QStringLiteral("okButton"));
         QTest::mousePress(ok, Qt::LeftButton);
