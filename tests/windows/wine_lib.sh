@@ -71,6 +71,23 @@ shown_level() {
 # OK, then waits for the options dialog to close.
 confirm_options() { press_ok; wait_gone 50 '^Brixel32 Options$' || fail "OK did not close the options"; }
 
+# Types $1 into the focused box. On the German keyboard "€" is AltGr+E, which
+# Wine mostly misses when xdotool sends the two at once (it types "e"), so
+# AltGr is held down a moment around the E.
+type_name() {
+  local rest=$1
+  while [[ $rest == *€* ]]; do
+    xdotool type "${rest%%€*}"
+    rest=${rest#*€}
+    xdotool keydown ISO_Level3_Shift
+    sleep 0.1
+    xdotool key e
+    sleep 0.1
+    xdotool keyup ISO_Level3_Shift
+  done
+  xdotool type "$rest"
+}
+
 # "Neues spiel", then hard drops only until the stack reaches the top; the
 # name $1 goes into the box that asks for it. Waits for the high scores.
 play_to_end() {
@@ -83,7 +100,8 @@ play_to_end() {
     sleep 0.3
   done
   [ -n "$box" ] || fail "no name was asked for at the end of the game"
-  xdotool windowfocus --sync "$box" type "$1"
+  xdotool windowfocus --sync "$box"
+  type_name "$1"
   xdotool key Return
   wait_for 100 wine_window '^High Scores$' || fail "the high-score window did not show"
 }
