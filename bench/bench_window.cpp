@@ -3,7 +3,6 @@
 // window on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTest>
 
 #include "app/MainWindow.h"
@@ -76,15 +75,3 @@ void BM_PaintTile(benchmark::State& state)
 BENCHMARK(BM_PaintTile);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -179,9 +179,10 @@ void MainWindow::LoadPictures(qreal ratio)
                                                SkinPicture(QStringLiteral("rklein"), ratio));
     Button(TitleButton::Close)->SetPictures(SkinPicture(QStringLiteral("exit"), ratio),
                                             SkinPicture(QStringLiteral("rexit"), ratio));
-    for (std::size_t type = 1; type <= m_previewPictures.size(); ++type) {
-        m_previewPictures[type - 1] = DesignPicture(QStringLiteral("next%1").arg(type), ratio);
-    }
+    // The previews are loaded as each piece is first shown: the first paint
+    // shows none of them.
+    m_previewPictures.fill(QPixmap());
+    m_pictureRatio = ratio;
     if (m_previewType != 0) {
         ShowPreview(m_previewType);
     }
@@ -321,7 +322,11 @@ void MainWindow::ShowPreview(int pieceType)
         return;  // no such piece; the game never shows one
     }
     m_previewType = pieceType;
-    m_preview->setPixmap(m_previewPictures[static_cast<std::size_t>(pieceType - 1)]);
+    QPixmap& picture = m_previewPictures[static_cast<std::size_t>(pieceType - 1)];
+    if (picture.isNull()) {
+        picture = DesignPicture(QStringLiteral("next%1").arg(pieceType), m_pictureRatio);
+    }
+    m_preview->setPixmap(picture);
 }
 
 void MainWindow::SetIntroVisible(bool visible)

@@ -95,7 +95,8 @@ private:
     std::array<PictureButton*, 2> m_titleButtons{};
 
     ActivationTracker m_activation{nullptr, &ActivationTracker::IsSkinnedWindow};
-    std::array<QPixmap, 7> m_previewPictures;  // the next piece of each type, for the screen's scale
+    std::array<QPixmap, 7> m_previewPictures;  // the next piece of each type, for the screen's scale; null until first shown
+    qreal m_pictureRatio = 1.0;  // device pixel ratio the window's pictures are loaded for
     int m_previewType = 0;  // the piece type the preview shows, 0 before the first
     bool m_shownBefore = false;
     bool m_closed = false;

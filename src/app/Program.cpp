@@ -58,5 +58,5 @@ void Program::CloseOtherWindows()
     if (m_options) {
         m_options->close();
     }
-    m_highScores.Window().close();
+    m_highScores.CloseWindow();
 }

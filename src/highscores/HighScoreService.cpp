@@ -38,14 +38,28 @@ QString FromUtf8(std::string_view text)
 HighScoreService::HighScoreService() : HighScoreService(DefaultScoresFile()) {}
 
 HighScoreService::HighScoreService(std::filesystem::path scoresFile)
-    : m_window(std::make_unique<HighScoreWindow>()),
-      m_entry(std::move(scoresFile),
+    : m_entry(std::move(scoresFile),
               [this](std::string_view prompt, std::string_view title) { return AskName(prompt, title); },
               [this](const brixel::HighScoreTable& table) { ShowWindow(table, GameEndOwner()); })
 {
 }
 
 HighScoreService::~HighScoreService() = default;
+
+HighScoreWindow& HighScoreService::Window()
+{
+    if (!m_window) {
+        m_window = std::make_unique<HighScoreWindow>();
+    }
+    return *m_window;
+}
+
+void HighScoreService::CloseWindow()
+{
+    if (m_window) {
+        m_window->close();
+    }
+}
 
 void HighScoreService::SetOwner(QWidget* mainWindow)
 {
@@ -68,7 +82,7 @@ void HighScoreService::ShowFromButton()
 {
     if (m_owner != nullptr) {
         const QRect frame = m_owner->frameGeometry();
-        m_window->move(frame.left(), frame.top() + frame.height());
+        Window().move(frame.left(), frame.top() + frame.height());
     }
     ShowWindow(m_entry.Table(), m_owner);
 }
@@ -81,9 +95,9 @@ QWidget* HighScoreService::GameEndOwner() const
 void HighScoreService::ShowWindow(const brixel::HighScoreTable& table, QWidget* owner)
 {
     if (m_owner != nullptr) {
-        WindowOwner::Attach(m_window.get(), owner);
+        WindowOwner::Attach(&Window(), owner);
     }
-    m_window->ShowHighScores(table);
+    Window().ShowHighScores(table);
 }
 
 std::string HighScoreService::AskName(std::string_view prompt, std::string_view title)

@@ -46,7 +46,10 @@ public:
     // cannot go on before this returns.
     void ShowFromButton();
 
-    HighScoreWindow& Window() { return *m_window; }
+    // The high-score window, made at its first use: start-up does not need its pictures.
+    HighScoreWindow& Window();
+    // Closes the high-score window where it was ever made.
+    void CloseWindow();
     const brixel::HighScoreTable& Table() const { return m_entry.Table(); }
     const std::filesystem::path& ScoresFile() const { return m_entry.ScoresFile(); }
 

@@ -1,7 +1,7 @@
 // A bare frameless Qt window of the main window's size, built and linked like
-// Fallox.exe, to measure what Qt alone costs under Wine: it prints the time
-// of its first paint, as Fallox.exe does with FALLOX_QUIT_AFTER_FIRST_PAINT,
-// and ends.
+// the program, to measure what Qt alone costs (bench/measure_startup.sh on
+// Linux, bench/measure_windows.sh under Wine): it prints the time of its first
+// paint, as the program does with FALLOX_QUIT_AFTER_FIRST_PAINT, and ends.
 #include <QApplication>
 #include <QDateTime>
 #include <QPainter>
