@@ -26,7 +26,7 @@ if [ "$(id -u)" = 0 ]; then
   # of the player's reach: such folders above it are opened for passing
   # through, not for listing, while the tests run.
   OPENED=()
-  for path in "$PWD" "$(dirname "$(realpath -m "$LINUX_GAME")")"; do
+  for path in "$(pwd -P)" "$(dirname "$(realpath -m "$LINUX_GAME")")"; do
     while [ "$path" != / ]; do
       if ! as_player test -x "$path"; then chmod o+x "$path"; OPENED+=("$path"); fi
       path=$(dirname "$path")
