@@ -30,7 +30,8 @@ sed 's/$/\r/' resources/fonts/LICENSE.txt >"$STAGE/DejaVu-LICENSE.txt"
 
 SETUP="Fallox-Setup-$VERSION.exe"
 SIZE_KB=$(du -sk "$STAGE" | cut -f1)
-makensis -V2 -DVERSION="$VERSION" -DSIZE_KB="$SIZE_KB" -DBUILD_DIR="$(realpath "$STAGE")" \
+# The installer's German texts are written in UTF-8.
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$VERSION" -DSIZE_KB="$SIZE_KB" -DBUILD_DIR="$(realpath "$STAGE")" \
   -DICON="$(realpath resources/icons/fallox.ico)" -DOUTFILE="$(realpath "$BUILD_DIR")/$SETUP" \
   packaging/windows/Fallox.nsi
 

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev-tools
   nsis zip unzip wine wine64
-  xvfb xauth xdotool x11-xkb-utils imagemagick x11-utils fonts-dejavu-core
+  xvfb xauth xdotool xclip x11-xkb-utils imagemagick x11-utils fonts-dejavu-core
 )
 scripts/install-missing.sh "${PACKAGES[@]}"
 

@@ -3,13 +3,52 @@
 # every test program of build-windows/ through ctest, then the end-to-end runs
 # of Fallox.exe, its skin against the Linux build's (build/fallox), and the
 # installer. One Wine prefix is made first and copied for each of them.
+#
+# Root may write every folder, Program Files and the Windows folder included,
+# which hides what a Windows player meets. Run as root, this script therefore
+# runs itself as an unprivileged player, FALLOX_TEST_PLAYER (fallox-player),
+# made on first use; run by anyone else, it runs as that user.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build-windows}
 LINUX_GAME=${LINUX_GAME:-build/fallox}
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# The Windows user is named after the Unix one: Jürgen, for a profile folder outside ASCII.
+if [ "$(id -u)" = 0 ]; then
+  PLAYER=${FALLOX_TEST_PLAYER:-fallox-player}
+  # Two runs at once may both find the player missing; the loser's useradd fails, and id decides.
+  id -u "$PLAYER" >/dev/null 2>&1 || useradd --system --create-home --home-dir "/var/lib/$PLAYER" \
+    --shell /usr/sbin/nologin --comment "Fallox tests under Wine" "$PLAYER" 2>/dev/null || id -u "$PLAYER" >/dev/null
+  as_player() {
+    setpriv --reuid="$PLAYER" --regid="$PLAYER" --init-groups \
+      env HOME="$(getent passwd "$PLAYER" | cut -d: -f6)" "$@"
+  }
+  # A checkout inside a private folder (mode 700, as mktemp makes them) is out
+  # of the player's reach: such folders above it are opened for passing
+  # through, not for listing, while the tests run.
+  OPENED=()
+  for path in "$(pwd -P)" "$(dirname "$(realpath -m "$LINUX_GAME")")"; do
+    while [ "$path" != / ]; do
+      if ! as_player test -x "$path"; then chmod o+x "$path"; OPENED+=("$path"); fi
+      path=$(dirname "$path")
+    done
+  done
+  trap '((${#OPENED[@]} == 0)) || chmod o-x "${OPENED[@]}"' EXIT
+  as_player test -r "$BUILD_DIR/CTestTestfile.cmake" || {
+    echo "FAIL: the player $PLAYER cannot read $PWD/$BUILD_DIR; the tests need it readable for all" >&2
+    exit 1
+  }
+  # ctest keeps its logs in the build folder.
+  mkdir -p "$BUILD_DIR/Testing"
+  chown -R "$PLAYER:" "$BUILD_DIR/Testing"
+  echo "Running the Windows tests as the unprivileged user $PLAYER"
+  as_player "$PWD/scripts/test-windows.sh" "$@"
+  exit
+fi
+
+# Without the menu builder Wine writes no menu entries for the installer's
+# shortcut into the Unix user's home.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+# The Windows user is named after $USER: Jürgen, for a profile folder outside ASCII.
 export USER=Jürgen LOGNAME=Jürgen
 SCRATCH=$(mktemp -d)
 cleanup() {

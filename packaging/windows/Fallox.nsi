@@ -25,7 +25,9 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "2026 Fallox developers"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Fallox.exe"
+; The finish page offers no box to start the game: started from here it would
+; run with the installer's administrator rights and write its scores into
+; Program Files, where the player's own later runs could not change them.
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -64,14 +66,20 @@ Section "Fallox"
 SectionEnd
 
 ; The players' scores and options live in their own folders and stay. A
-; scores.lst beside the program (written by a player with the rights to)
-; goes with the program, so nothing is left in Program Files.
+; scores.lst beside the program (written by a run with the rights to) holds
+; high scores a player may still want: it goes only when the player says so,
+; and with it the folder. A silent uninstall keeps it.
 Section "Uninstall"
   Delete "$SMPROGRAMS\Fallox.lnk"
   Delete "$INSTDIR\Fallox.exe"
   Delete "$INSTDIR\LIESMICH.txt"
   Delete "$INSTDIR\DejaVu-LICENSE.txt"
+  IfFileExists "$INSTDIR\scores.lst" 0 scores_kept
+  MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+    "Neben dem Programm liegen noch High Scores (scores.lst).$\r$\n$\r$\nSollen sie auch gelöscht werden?" \
+    /SD IDNO IDNO scores_kept
   Delete "$INSTDIR\scores.lst"
+scores_kept:
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -2,8 +2,9 @@
 # Fallox.exe under Wine on a virtual X screen, as a Windows player meets it:
 # a Brixel32.ini of an older copy in the Windows folder, with a section of
 # another program, is read and edited in place by the options dialog; a game
-# played to its end with hard drops takes a name with an umlaut into
-# scores.lst beside the program (in a folder named with an umlaut too); and
+# played to its end with hard drops takes a name with an umlaut and a euro
+# sign into scores.lst beside the program (in a folder named with an umlaut
+# too), in the system's code page; and
 # a second start is refused. Exits 77 (skipped) when Wine or the X tools are missing.
 set -uo pipefail
 
@@ -37,45 +38,25 @@ wait_for 100 bash -c "! kill -0 $SECOND" || fail "the second start did not end a
 [ "$(xdotool search --onlyvisible --name '^Fallox$' | wc -l)" = 1 ] || fail "a second main window is open"
 
 # "Option": the level box shows the level from the old file; set 3 and sound, then OK.
-options() { wine_window '^Brixel32 Options$'; }
-click $((WX + 213)) $((WY + 70))
-wait_for 100 options || fail "the options dialog did not open"
-eval "$(xdotool getwindowgeometry --shell "$(options)")"
-OX=$X OY=$Y
-[ "$OX" = $((WX + 336)) ] && [ "$OY" = "$WY" ] || fail "the options dialog at $OX,$OY is not beside the main window"
+open_wine_options
+[ "$(shown_level)" = 1 ] || fail "the options dialog does not show the old file's level 1"
 type_level 3
 sound_box
-press_ok
-wait_for 50 bash -c "! xdotool search --onlyvisible --name '^Brixel32 Options$' | grep -q ." || fail "OK did not close the options"
+confirm_options
 expected_ini=$(printf '; Einstellungen\r\n[Andere]\r\nSchl\xfcssel=Wert\r\n\r\n[Brixel32]\r\nStarting Level=3\r\nFill Lines=False\r\nPlay Sounds=True\r\nHide Splash=False\r\n' | od -An -c)
 [ "$(od -An -c "$INI")" = "$expected_ini" ] || fail "Brixel32.ini in the Windows folder is not as expected: $(od -c "$INI")"
 [ -z "$(find "$WINEPREFIX/drive_c/users" -name Brixel32.ini)" ] || fail "a second Brixel32.ini was made in the user's folders"
 
-# A game with hard drops only, until the stack reaches the top.
-click $((WX + 213)) $((WY + 38))
-name_box() {
-  for w in $(xdotool search --onlyvisible --name '^Fallox$' 2>/dev/null); do
-    [ "$w" != "$(fallox_window)" ] && { echo "$w"; return 0; }
-  done
-  return 1
-}
-for ((i = 0; i < 120; i++)); do
-  name_box >/dev/null && break
-  xdotool key Down
-  sleep 0.3
-done
-BOX=$(name_box) || fail "no name was asked for at the end of the game"
-xdotool windowfocus --sync "$BOX" type 'Jürgen'
-xdotool key Return
-wait_for 100 wine_window '^High Scores$' || fail "the high-score window did not show"
-# Latin-1, one byte per character, CR LF line ends: "J\xfcrgen:<score>" and four empty places.
-LC_ALL=C perl -0777 -ne 'exit(/\AJ\xfcrgen:[1-9][0-9]*\r\n(?:None:0\r\n){4}\z/ ? 0 : 1)' "$SCORES" ||
+# A game with hard drops only, until the stack reaches the top; the name has
+# an umlaut and a euro sign.
+play_to_end 'Jürgen€'
+# Windows-1252, Wine's ANSI code page in a Western setup, one byte per
+# character ("ü" 0xFC, "€" 0x80), CR LF line ends: the name and four empty places.
+LC_ALL=C perl -0777 -ne 'exit(/\AJ\xfcrgen\x80:[1-9][0-9]*\r\n(?:None:0\r\n){4}\z/ ? 0 : 1)' "$SCORES" ||
   fail "scores.lst is not the expected table: $(od -c "$SCORES")"
 [ -z "$(find "$WINEPREFIX/drive_c/users" -name scores.lst)" ] || fail "a second scores.lst was made in the user's folders"
 
 # OK closes the high scores, then the exit button ends the program.
-eval "$(xdotool getwindowgeometry --shell "$(wine_window '^High Scores$')")"
-click $((X + 160)) $((Y + 178))
-wait_for 50 bash -c "! xdotool search --onlyvisible --name '^High Scores$' | grep -q ." || fail "OK did not close the high scores"
+close_high_scores
 end_game 300
 echo "PASS"
