@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <utility>
 
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
@@ -12,30 +14,37 @@
 
 namespace {
 
-// For measuring start-up: with FALLOX_QUIT_AFTER_FIRST_PAINT set, the program
-// prints the wall-clock time of the window's first paint and ends.
-class FirstPaintProbe : public QObject {
+// Runs a piece of start-up once the main window has painted for the first
+// time, so that the player sees the window before it is done.
+class AfterFirstPaint : public QObject {
 public:
-    using QObject::QObject;
+    AfterFirstPaint(QWidget* window, std::function<void()> work) : m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            QTimer::singleShot(0, qApp, [] {
-                std::printf("first paint at %lld ms since the epoch\n",
-                            static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, m_work);
         }
         return false;
     }
 
 private:
-    bool m_seen = false;
+    std::function<void()> m_work;
 };
+
+// The window's icon for the desktop's task bar and window list; the first
+// paint does not need it, and its pictures take a while to decode.
+void SetWindowIcon()
+{
+    QIcon icon(QStringLiteral(":/images/icon256.png"));
+    icon.addFile(QStringLiteral(":/images/icon.png"));
+    QApplication::setWindowIcon(icon);
+}
 
 }  // namespace
 
@@ -47,15 +56,13 @@ int main(int argc, char* argv[])
     RegisterDesignFonts();
     // The application name stays Qt's default, the executable's name: the
     // single-instance lock relies on it to recognise a dead owner.
-    QIcon icon(QStringLiteral(":/images/icon256.png"));
-    icon.addFile(QStringLiteral(":/images/icon.png"));
-    app.setWindowIcon(icon);
     // The installed menu entry is named by the program's reverse-DNS id; on
     // Wayland this lets the desktop find its name and icon for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral(FALLOX_APP_ID));
 
     SingleInstance instance(SingleInstance::DefaultLockPath());
     if (!instance.TryAcquire()) {
+        SetWindowIcon();
         QMessageBox refusal(QMessageBox::NoIcon, QStringLiteral("Fallox"), QStringLiteral("Fallox ist bereits aktiv!."),
                             QMessageBox::Ok);
         refusal.exec();
@@ -65,10 +72,19 @@ int main(int argc, char* argv[])
     Program program;
     MainWindow& window = program.Window();
     QObject::connect(&window, &MainWindow::ProgramEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    FirstPaintProbe probe;
-    if (qEnvironmentVariableIsSet("FALLOX_QUIT_AFTER_FIRST_PAINT")) {
-        window.installEventFilter(&probe);
-    }
+    // For measuring start-up: with FALLOX_QUIT_AFTER_FIRST_PAINT set, the
+    // program prints the wall-clock time of the window's first paint and ends.
+    const bool quitAfterFirstPaint = qEnvironmentVariableIsSet("FALLOX_QUIT_AFTER_FIRST_PAINT");
+    AfterFirstPaint afterFirstPaint(&window, [quitAfterFirstPaint] {
+        if (quitAfterFirstPaint) {
+            std::printf("first paint at %lld ms since the epoch\n",
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+            QCoreApplication::quit();
+            return;
+        }
+        SetWindowIcon();
+    });
     program.Start();
     return app.exec();
 }
