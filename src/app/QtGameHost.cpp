@@ -37,6 +37,13 @@ void QtGameHost::DeliverEvents(std::optional<double> timeout)
         m_wakeUp.stop();  // paused: nothing to wake for but the player
     }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Windows' dispatcher wakes for Qt's posted events (a queued call, or a
+    // short timer, which Windows fires on a thread of its own) but delivers
+    // them only at the start of its next pass, and a pass that finds nothing
+    // else then sleeps on until a window message comes. A paused game would
+    // not see such an event until then, so a pass that never sleeps hands
+    // them out before the game looks at its state again.
+    QCoreApplication::processEvents();
 }
 
 void QtGameHost::Randomize()
