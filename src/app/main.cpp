@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDateTime>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
@@ -10,6 +9,7 @@
 #include "app/PlatformChoice.h"
 #include "app/Program.h"
 #include "app/SingleInstance.h"
+#include "media/DesignFont.h"
 
 namespace {
 
@@ -58,8 +58,7 @@ int main(int argc, char* argv[])
     }
     // The labels' font comes with the program: without it Windows (or Wine)
     // lacking "MS Sans Serif" would fall back to a serif face.
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans-Bold.ttf"));
+    RegisterDesignFont();
     // The application name stays Qt's default, the executable's name: the
     // single-instance lock relies on it to recognise a dead owner.
     QIcon icon(QStringLiteral(":/images/icon256.png"));

@@ -1,5 +1,6 @@
 #include "media/DesignFont.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 QFont DesignFont(int pixelSize, QFont::Weight weight)
@@ -11,4 +12,10 @@ QFont DesignFont(int pixelSize, QFont::Weight weight)
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     return font;
+}
+
+void RegisterDesignFont()
+{
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans-Bold.ttf"));
 }

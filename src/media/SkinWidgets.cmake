@@ -32,3 +32,9 @@ target_link_libraries(fallox_skin PUBLIC Qt6::Widgets)
 include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
 list(TRANSFORM FALLOX_RESOURCE_FILES PREPEND ${PROJECT_SOURCE_DIR}/resources/ OUTPUT_VARIABLE fallox_pictures)
 qt_add_resources(fallox_skin "pictures" PREFIX "/" BASE ${PROJECT_SOURCE_DIR}/resources FILES ${fallox_pictures})
+# The labels' font, embedded so they look alike on every system, Windows
+# without its own fonts included; RegisterDesignFont() registers it as ":/fonts/...".
+qt_add_resources(fallox_skin "fonts" PREFIX "/" BASE ${PROJECT_SOURCE_DIR}/resources FILES
+  ${PROJECT_SOURCE_DIR}/resources/fonts/DejaVuSans.ttf
+  ${PROJECT_SOURCE_DIR}/resources/fonts/DejaVuSans-Bold.ttf
+)
