@@ -7,6 +7,6 @@
 QFont DesignFont(int pixelSize, QFont::Weight weight = QFont::Normal);
 
 // Registers the font the program brings along, DejaVu Sans in its normal and
-// bold weights, so DesignFont finds it where the system has no face of its
-// own (Windows, and Wine, have none of that name). Needs the application.
+// bold weights, for DesignFont to fall back on where neither Windows face is
+// installed. Called once the application exists, by main() and the tests.
 void RegisterDesignFont();
