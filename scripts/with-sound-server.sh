@@ -15,7 +15,7 @@ SERVER_DIR=$(mktemp -d)
 PULSE_RUNTIME_PATH="$SERVER_DIR" PULSE_STATE_PATH="$SERVER_DIR" \
   pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=no --system=no --realtime=no \
   --high-priority=no --log-target=stderr \
-  -L "module-native-protocol-unix socket=$SERVER_DIR/native auth-anonymous=1" \
+  -L "module-native-protocol-unix socket=$SERVER_DIR/native auth-anonymous=1 auth-cookie-enabled=0" \
   -L "module-null-sink sink_name=silent" 2>"$SERVER_DIR/log" &
 SERVER=$!
 trap 'kill "$SERVER" 2>/dev/null; wait "$SERVER" 2>/dev/null; rm -rf "$SERVER_DIR"' EXIT
