@@ -13,6 +13,7 @@ PACKAGES=(
   cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev-tools
   nsis zip unzip wine wine64
   xvfb xauth xdotool xclip x11-xkb-utils imagemagick x11-utils fonts-dejavu-core
+  pulseaudio
 )
 scripts/install-missing.sh "${PACKAGES[@]}"
 

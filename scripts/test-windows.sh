@@ -73,8 +73,9 @@ XVFB=$!
 for _ in $(seq 100); do [ -s "$SCRATCH/display" ] && break; sleep 0.1; done
 cp -a "$FALLOX_WINE_TEMPLATE" "$SCRATCH/units"
 start=$SECONDS
-(cd "$BUILD_DIR" && DISPLAY=":$(head -n1 "$SCRATCH/display")" WINEPREFIX="$SCRATCH/units" \
-  ctest --output-on-failure -j"$(nproc)") || { kill "$XVFB"; exit 1; }
+# A sound server of the tests' own, for the effects to play to in real time.
+DISPLAY=":$(head -n1 "$SCRATCH/display")" WINEPREFIX="$SCRATCH/units" scripts/with-sound-server.sh \
+  ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" || { kill "$XVFB"; exit 1; }
 kill "$XVFB"
 echo "   $((SECONDS - start)) s"
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QTime>
 
@@ -13,6 +14,22 @@ QtGameHost::QtGameHost(MainWindow& window) : m_window(window)
     // A coarse timer may fire up to 5% late; the game's steps should not drift.
     m_wakeUp.setTimerType(Qt::PreciseTimer);
     Randomize();
+    // Windows' dispatcher hands out Qt's posted events (a queued call, or a
+    // short timer, which Windows fires on a thread of its own) at the start
+    // of a pass and then sleeps until a window message comes, as though
+    // nothing had happened: a paused game would not see such an event until
+    // the player next touched it. So while the game waits, an event seen
+    // wakes the dispatcher again just as it is about to sleep, and the wait
+    // returns. Elsewhere the dispatcher is about to sleep before it has
+    // delivered anything, and sleeps.
+    QCoreApplication::instance()->installEventFilter(&m_eventSeen);
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &m_eventSeen,
+                     [this] {
+                         if (m_waits > 0 && m_eventSeen.seen) {
+                             m_eventSeen.seen = false;
+                             QAbstractEventDispatcher::instance()->wakeUp();
+                         }
+                     });
 }
 
 double QtGameHost::Clock()
@@ -36,7 +53,12 @@ void QtGameHost::DeliverEvents(std::optional<double> timeout)
     } else {
         m_wakeUp.stop();  // paused: nothing to wake for but the player
     }
+    m_eventSeen.seen = false;
+    ++m_waits;
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    --m_waits;
+    // The wait of a game that this one was started inside returns as well.
+    m_eventSeen.seen = true;
 }
 
 void QtGameHost::Randomize()

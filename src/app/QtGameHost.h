@@ -46,8 +46,23 @@ public:
     void CheckHighScore(std::int32_t score) override;
 
 private:
+    // Notes every event the program is handed, so a wait knows it has delivered one.
+    class EventSeen : public QObject {
+    public:
+        bool seen = false;
+
+    protected:
+        bool eventFilter(QObject*, QEvent*) override
+        {
+            seen = true;
+            return false;
+        }
+    };
+
     MainWindow& m_window;
     QTimer m_wakeUp;  // ends a sleep for events when the wait's time is up
+    EventSeen m_eventSeen;
+    int m_waits = 0;  // DeliverEvents calls sleeping for events, a nested game's inside the game's
     std::mt19937 m_generator;
     std::function<double()> m_randomSource;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/SingleInstance.h"
+#include "media/DesignFont.h"
 #include "support/CrashNow.h"
 
 int main(int argc, char** argv)
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    RegisterDesignFonts();  // as main() does
     // The program ends through the main window's own signal; the tests
     // check that signal, so closing a window must not end the loop by itself.
     QApplication::setQuitOnLastWindowClosed(false);

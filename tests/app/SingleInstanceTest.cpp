@@ -38,18 +38,31 @@ TEST(SingleInstance, LockOfAKilledCopyDoesNotBlockTheNextStart)
 
 TEST(SingleInstance, LockNamingThisVeryProcessIsLeftOverFromADeadCopy)
 {
-    QTemporaryDir dir;
-    const QString held = dir.filePath("held.lock");
-    const QString leftOver = dir.filePath("fallox.lock");
-    {
-        // A lock file with this process's id, as a dead copy whose id we were
-        // given since would have left it.
-        SingleInstance earlier(held);
-        ASSERT_TRUE(earlier.TryAcquire());
-        ASSERT_TRUE(QFile::copy(held, leftOver));
+    // Windows writes the computer's name into the lock in capitals and reads
+    // it back in small letters; the host's name is this machine's in either case.
+    for (const bool otherCase : {false, true}) {
+        QTemporaryDir dir;
+        const QString held = dir.filePath("held.lock");
+        const QString leftOver = dir.filePath("fallox.lock");
+        {
+            // A lock file with this process's id, as a dead copy whose id we
+            // were given since would have left it: id, program, host, ...
+            SingleInstance earlier(held);
+            ASSERT_TRUE(earlier.TryAcquire());
+            QFile in(held);
+            ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+            QList<QByteArray> lines = in.readAll().split('\n');
+            ASSERT_GT(lines.size(), 2);
+            if (otherCase) {
+                lines[2] = lines[2] == lines[2].toLower() ? lines[2].toUpper() : lines[2].toLower();
+            }
+            QFile out(leftOver);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(lines.join('\n'));
+        }
+        SingleInstance next(leftOver);
+        EXPECT_TRUE(next.TryAcquire()) << "host in other case: " << otherCase;
     }
-    SingleInstance next(leftOver);
-    EXPECT_TRUE(next.TryAcquire());
 }
 
 }  // namespace

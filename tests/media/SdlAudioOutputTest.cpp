@@ -37,19 +37,7 @@ TEST(SdlAudioOutput, ReturnsWhenTheEffectHasPlayed)
     SdlAudioOutput speaker;
     ASSERT_TRUE(speaker.Open());
     SoundPlayer player(test::ReadSoundFile, speaker);
-    struct Row {
-        int Number;
-        int Flags;
-        double Length;  // seconds
-    };
-    for (const Row r : {Row{104, SndMemory, 0.052}, Row{103, SndMemory, 0.091}, Row{102, SndMemory, 0.137},
-                        Row{101, SndMemory, 0.372}, Row{101, SndAsync, 0.372}}) {
-        SoundOutcome outcome{};
-        const double took = SecondsOf([&] { outcome = player.PlaySoundRes(r.Number, r.Flags); });
-        EXPECT_EQ(outcome, SoundOutcome::Played) << r.Number;
-        EXPECT_GE(took, r.Length - 0.005) << r.Number;
-        EXPECT_LT(took, r.Length + 0.5) << r.Number;
-    }
+    test::ExpectEffectsHoldTheirLength(player, 0.5);
 
     auto broken = test::ReadSoundFile(105);
     broken[8] = 'X';  // no longer a WAVE form

@@ -40,4 +40,24 @@ inline void ExpectEffectsReturnAtOnce(SoundPlayer& player)
     EXPECT_LT(hundred / 100, 0.003) << "seconds per call";
 }
 
+// A player whose speaker plays in real time: each effect holds the caller
+// until it has played, as long as it lasts and at most `lateBy` seconds
+// longer, also when asked to play it asynchronously.
+inline void ExpectEffectsHoldTheirLength(SoundPlayer& player, double lateBy)
+{
+    struct Row {
+        int Number;
+        int Flags;
+        double Length;  // seconds
+    };
+    for (const Row r : {Row{104, SndMemory, 0.052}, Row{103, SndMemory, 0.091}, Row{102, SndMemory, 0.137},
+                        Row{101, SndMemory, 0.372}, Row{101, SndAsync, 0.372}}) {
+        SoundOutcome outcome{};
+        const double took = SecondsOf([&] { outcome = player.PlaySoundRes(r.Number, r.Flags); });
+        EXPECT_EQ(outcome, SoundOutcome::Played) << r.Number;
+        EXPECT_GE(took, r.Length - 0.005) << r.Number;
+        EXPECT_LT(took, r.Length + lateBy) << r.Number;
+    }
+}
+
 }  // namespace brixel::test
