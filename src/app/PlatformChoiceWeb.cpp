@@ -5,11 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 #include "app/BrowserFiles.h"
 #include "app/SuspendedWaitFilter.h"
-#include "settings/SettingsFolders.h"
 
 namespace {
 
@@ -29,8 +27,8 @@ EM_JS(void, fallox_tell_page, (const char* what), {
 PlatformChoice::PlatformChoice() = default;
 
 // Once the application exists, the page is readied for it: waits let the page
-// run, and the files are read in from the browser's storage before anything
-// reads them.
+// run, the data folder is named for the game, and the player hears once where
+// the browser keeps no files.
 void PlatformChoice::ApplicationMade()
 {
     m_chose = false;
@@ -39,9 +37,9 @@ void PlatformChoice::ApplicationMade()
     QCoreApplication::setApplicationName(QStringLiteral("fallox"));
     QCoreApplication::instance()->installEventFilter(new SuspendedWaitFilter(QCoreApplication::instance()));
 
-    const QStringList folders{QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                              PlatformSettingsFolders().own};
-    if (BrowserFiles::Mount(folders) == BrowserFiles::Storage::OnlyThisTab) {
+    // The page has read in the kept folders already; the data folder's name
+    // above is the one it mounted.
+    if (BrowserFiles::Answer() == BrowserFiles::Storage::OnlyThisTab) {
         fallox_tell_page("storage-refused");
     }
     // The program's file does not exist in the browser's file system, so Qt
