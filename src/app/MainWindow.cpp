@@ -130,7 +130,9 @@ PictureButton* MainWindow::CreateButton(const char* name, QPoint place)
 void MainWindow::ShowCentred()
 {
     move(CentredPosition(this));
-    show();
+    // showNormal() rather than show(): Qt in a browser opens a plain top-level
+    // window full screen, and the skin has one size.
+    showNormal();
     // Without a window manager nobody else hands the new window the focus,
     // and the keys must reach it from the start.
     activateWindow();

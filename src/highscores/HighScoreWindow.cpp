@@ -128,7 +128,7 @@ void HighScoreWindow::FillRows(const brixel::HighScoreTable& table)
 void HighScoreWindow::ShowHighScores(const brixel::HighScoreTable& table)
 {
     FillRows(table);
-    show();
+    showNormal();  // at its own size also in a browser, which would fill the page with it
     raise();
     activateWindow();
     // Each caller waits in its own loop, so a second showing from inside the

@@ -24,9 +24,12 @@ add_library(fallox_skin STATIC
   ${CMAKE_CURRENT_LIST_DIR}/WindowOwner.h
 )
 # The desktop's own move of a dragged window: Windows' move loop there; on
-# Linux the compositor's in a Wayland session, which only Linux reads.
+# Linux the compositor's in a Wayland session, which only Linux reads; in a
+# browser the window always moves itself.
 if(WIN32)
   target_sources(fallox_skin PRIVATE ${CMAKE_CURRENT_LIST_DIR}/DesktopMoveWindows.cpp)
+elseif(EMSCRIPTEN)
+  target_sources(fallox_skin PRIVATE ${CMAKE_CURRENT_LIST_DIR}/DesktopMoveWeb.cpp)
 else()
   target_sources(fallox_skin PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/DesktopMoveLinux.cpp

@@ -25,7 +25,9 @@ public:
         m_window->move(pointer - m_grab);
         m_window->grabMouse();
         QCoreApplication::instance()->installEventFilter(this);
-        m_loop.exec();
+        // Run as the modal loop it is: Qt in a browser suspends the program
+        // for a dialog's loop, but leaves a plain nested loop's stack behind.
+        m_loop.exec(QEventLoop::DialogExec);
         QCoreApplication::instance()->removeEventFilter(this);
         if (m_window) {
             m_window->releaseMouse();

@@ -141,7 +141,7 @@ void OptionsDialog::Open(QWidget* mainWindow)
     m_fillLinesBox->setChecked(m_settings.FillLines.value_or(false));
     m_soundBox->setChecked(m_settings.PlaySounds.value_or(false));
     m_hideIntroBox->setChecked(m_settings.HideSplash.value_or(false));
-    show();
+    showNormal();  // at its own size also in a browser, which would fill the page with it
     raise();
     activateWindow();
 }

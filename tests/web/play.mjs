@@ -1,0 +1,186 @@
+// The web page end to end, in Debian's headless Chromium driven through the
+// DevTools protocol: it serves build-web/site/ on this machine, plays a game
+// with keys to its end, enters a name with an umlaut, and checks the high
+// scores and options through reloads, the bytes the browser keeps, and a
+// second tab. Prints each check; fails on the first that does not hold.
+//   node tests/web/play.mjs [SITE_DIR]      (screenshots go to $SHOTS or /tmp)
+import { spawn } from "node:child_process";
+import { writeFileSync } from "node:fs";
+import { setTimeout as sleep } from "node:timers/promises";
+import puppeteer from "puppeteer-core";
+
+const site = process.argv[2] ?? new URL("../../build-web/site", import.meta.url).pathname;
+const shots = process.env.SHOTS ?? "/tmp";
+const port = 8300 + (process.pid % 500);
+const origin = `http://127.0.0.1:${port}`;
+const mainSize = { width: 336, height: 328 };  // the main window, in page pixels
+
+const server = spawn("python3", ["-m", "http.server", String(port), "--bind", "127.0.0.1", "--directory", site],
+                     { stdio: "ignore" });
+const browser = await puppeteer.launch({
+  executablePath: "/usr/bin/chromium",
+  headless: true,
+  args: [
+    "--headless=new", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+    "--window-size=1024,768",
+    // Nothing but the page's own server: no updates, no telemetry, no name lookups.
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--disable-default-apps", "--disable-domain-reliability", "--no-first-run", "--no-pings",
+    "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1",
+  ],
+});
+
+let failed = false;
+function check(name, ok, detail = "") {
+  console.log(`${ok ? "ok  " : "FAIL"} ${name}${detail ? ": " + detail : ""}`);
+  if (!ok) {
+    failed = true;
+    throw new Error(name);
+  }
+}
+
+async function open(page = null) {
+  page ??= await browser.newPage();
+  await page.setViewport({ width: 1024, height: 768 });
+  page.on("pageerror", error => console.log("page error:", error?.message ?? error));
+  await page.goto(origin + "/");
+  await page.waitForFunction(() => !document.querySelector("canvas").classList.contains("waiting"), { timeout: 60000 });
+  await sleep(4000);  // WebGL on SwiftShader: the first paint takes a moment
+  return page;
+}
+
+// The boxes of what the program drew on its screen: every region of the
+// canvas that differs from the screen's bare background, found in a
+// screenshot of the page.
+async function windows(page, name) {
+  const path = `${shots}/web-${name}.png`;
+  const png = await page.screenshot({ encoding: "base64" });
+  writeFileSync(path, Buffer.from(png, "base64"));
+  return page.evaluate(async data => {
+    const image = new Image();
+    image.src = "data:image/png;base64," + data;
+    await image.decode();
+    const canvas = document.createElement("canvas");
+    canvas.width = image.width;
+    canvas.height = image.height;
+    const context = canvas.getContext("2d");
+    context.drawImage(image, 0, 0);
+    const screen = document.querySelector("#screen").getBoundingClientRect();
+    const pixels = context.getImageData(0, 0, image.width, screen.height).data;
+    const at = (x, y) => (y * image.width + x) * 4;
+    const background = pixels.slice(at(2, 2), at(2, 2) + 3).join();
+    const differs = (x, y) => pixels.slice(at(x, y), at(x, y) + 3).join() !== background;
+    // Column by column, then row by row: windows never overlap in these checks.
+    const boxes = [];
+    const seen = new Uint8Array(image.width * screen.height);
+    for (let y = 0; y < screen.height; y += 2) {
+      for (let x = 0; x < image.width; x += 2) {
+        if (seen[y * image.width + x] || !differs(x, y)) continue;
+        let right = x, bottom = y;
+        while (right + 1 < image.width && differs(right + 1, y)) right++;
+        while (bottom + 1 < screen.height && differs(x, bottom + 1)) bottom++;
+        for (let yy = y; yy <= bottom; yy++) for (let xx = x; xx <= right; xx++) seen[yy * image.width + xx] = 1;
+        if (right - x > 20 && bottom - y > 20) boxes.push({ x, y, width: right - x + 1, height: bottom - y + 1 });
+      }
+    }
+    return { boxes, screen: { width: Math.round(screen.width), height: Math.round(screen.height) } };
+  }, png);
+}
+
+// The bytes of a kept file, read from the browser's IndexedDB as IDBFS stored it.
+async function keptBytes(page, folder, file) {
+  return page.evaluate((folder, file) => new Promise((resolve, reject) => {
+    const request = indexedDB.open(folder);
+    request.onerror = () => reject(request.error);
+    request.onsuccess = () => {
+      const get = request.result.transaction("FILE_DATA").objectStore("FILE_DATA").get(`${folder}/${file}`);
+      get.onsuccess = () => resolve(get.result ? Array.from(get.result.contents) : null);
+      get.onerror = () => reject(get.error);
+    };
+  }), folder, file);
+}
+const latin1 = bytes => (bytes ? Buffer.from(bytes).toString("latin1") : "");
+
+const mainWindowOf = layout => layout.boxes.find(b => Math.abs(b.width - mainSize.width) <= 2 &&
+                                                      Math.abs(b.height - mainSize.height) <= 2);
+async function click(page, window, x, y) {
+  await page.mouse.click(window.x + x, window.y + y);
+  await sleep(700);
+}
+
+const scoresFolder = "/home/web_user/.local/share/fallox";
+const settingsFolder = "/home/web_user/.config/fallox";
+
+try {
+  const page = await open();
+  let layout = await windows(page, "start");
+  const main = mainWindowOf(layout);
+  check("the main window shows, centred on the page's screen", main &&
+        Math.abs(main.x + main.width / 2 - layout.screen.width / 2) <= 2 &&
+        Math.abs(main.y + main.height / 2 - layout.screen.height / 2) <= 2, JSON.stringify(main));
+
+  const scrolled = await page.evaluate(() => scrollY);
+  await click(page, main, 231, 37);  // Neues spiel
+  for (let drop = 0; drop < 60; drop++) {
+    await page.keyboard.press(drop % 3 ? "ArrowDown" : "ArrowLeft");
+    await sleep(150);
+  }
+  await sleep(1500);
+  layout = await windows(page, "name-box");
+  check("the game ends and asks for a name in a box of its own", layout.boxes.length >= 2,
+        JSON.stringify(layout.boxes));
+  check("the arrow keys do not scroll the page", (await page.evaluate(() => scrollY)) === scrolled);
+  await page.keyboard.type("Jürgen");
+  await page.keyboard.press("Enter");
+  await sleep(2500);
+  layout = await windows(page, "high-scores");
+  check("the high scores show below the main window",
+        layout.boxes.some(b => b.y >= main.y + main.height - 2), JSON.stringify(layout.boxes));
+
+  const table = /^J\xfcrgen:[1-9][0-9]*\r\n(None:0\r\n){4}$/;
+  let scores = latin1(await keptBytes(page, scoresFolder, "scores.lst"));
+  check("scores.lst in the browser holds the name in Windows-1252 with CR LF", table.test(scores),
+        JSON.stringify(scores));
+
+  await click(page, main, 231, 69);  // Option
+  layout = await windows(page, "options");
+  const options = layout.boxes.find(b => b.x >= main.x + main.width - 2);
+  check("the options open beside the main window", Boolean(options), JSON.stringify(layout.boxes));
+  await click(page, options, 140, 73);  // the level box
+  await page.keyboard.press("Backspace");
+  await page.keyboard.type("3");
+  await click(page, options, 70, 210);  // OK
+  await sleep(1000);
+  const settings = latin1(await keptBytes(page, settingsFolder, "Brixel32.ini"));
+  check("Brixel32.ini in the browser holds the start level", /Level=3\r?\n/.test(settings) || /=3\r?\n/.test(settings),
+        JSON.stringify(settings));
+
+  const second = await open();
+  layout = await windows(second, "second-tab");
+  check("a second tab is refused with a message while the first plays",
+        layout.boxes.length === 1 && !mainWindowOf(layout), JSON.stringify(layout.boxes));
+  await second.close();
+
+  await page.reload();
+  await open(page);
+  scores = latin1(await keptBytes(page, scoresFolder, "scores.lst"));
+  check("after a reload the table is still kept", table.test(scores), JSON.stringify(scores));
+  layout = await windows(page, "reloaded");
+  await click(page, mainWindowOf(layout), 231, 53);  // High-Score
+  layout = await windows(page, "reloaded-high-scores");
+  check("after a reload the high scores show again", layout.boxes.length >= 2, JSON.stringify(layout.boxes));
+  await click(page, mainWindowOf(layout), 231, 69);  // Option
+  layout = await windows(page, "reloaded-options");
+  check("after a reload the options show again", layout.boxes.length >= 2, JSON.stringify(layout.boxes));
+
+  await page.close();
+  const later = await open();
+  check("once the first tab is closed, a new tab plays", Boolean(mainWindowOf(await windows(later, "new-tab"))));
+} catch (error) {
+  if (!failed) console.log("FAIL", error.message);
+  failed = true;
+} finally {
+  await browser.close();
+  server.kill();
+}
+process.exit(failed ? 1 : 0);
