@@ -4,8 +4,8 @@
 # another program, is read and edited in place by the options dialog; a game
 # played to its end with hard drops takes a name with an umlaut and a euro
 # sign into scores.lst beside the program (in a folder named with an umlaut
-# too), in the system's code page; and
-# a second start is refused. Exits 77 (skipped) when Wine or the X tools are missing.
+# too), in the system's code page; a drag during the game runs Windows' own
+# move loop, which holds the game; and a second start is refused. Exits 77 (skipped) when Wine or the X tools are missing.
 set -uo pipefail
 
 EXE=${1:?usage: game_e2e.sh path/to/Fallox.exe}
@@ -47,6 +47,24 @@ expected_ini=$(printf '; Einstellungen\r\n[Andere]\r\nSchl\xfcssel=Wert\r\n\r\n[
 [ "$(od -An -c "$INI")" = "$expected_ini" ] || fail "Brixel32.ini in the Windows folder is not as expected: $(od -c "$INI")"
 [ -z "$(find "$WINEPREFIX/drive_c/users" -name Brixel32.ini)" ] || fail "a second Brixel32.ini was made in the user's folders"
 
+# A drag during a game goes through Windows' own move loop: the window follows
+# the pointer, the game holds until the release and goes on after it, and Esc
+# during a move puts the window back where the move began.
+click $((WX + 213)) $((WY + 38))
+sleep 0.5
+well() { import -window root -crop 150x290+$((WX + 10 + $1))+$((WY + 10 + $2)) "$WORK/well$3.png"; }
+differs() { [ "$(compare -metric AE "$WORK/well$1.png" "$WORK/well$2.png" null: 2>&1 | cut -d' ' -f1)" != 0 ]; }
+xdotool mousemove $((WX + 190)) $((WY + 310)) mousedown 1 sleep 0.2 mousemove_relative -- -10 -5 sleep 0.5
+well -10 -5 1; sleep 2; well -10 -5 2
+xdotool mousemove_relative -- -30 -15 sleep 0.3 mouseup 1 sleep 0.3
+differs 1 2 && fail "the game went on while the window was dragged"
+is_at "$(fallox_window)" $((WX - 40)) $((WY - 20)) || fail "a drag by (-40,-20) left the window at $(position_of "$(fallox_window)")"
+WX=$((WX - 40)) WY=$((WY - 20))
+well 0 0 3; sleep 1.5; well 0 0 4
+differs 3 4 || fail "the game did not go on after the drag"
+xdotool mousemove $((WX + 190)) $((WY + 310)) mousedown 1 sleep 0.2 mousemove_relative -- -20 -10 sleep 0.3 key Escape sleep 0.3 mouseup 1 sleep 0.3
+is_at "$(fallox_window)" "$WX" "$WY" || fail "Esc during a move left the window at $(position_of "$(fallox_window)")"
+
 # A game with hard drops only, until the stack reaches the top; the name has
 # an umlaut and a euro sign.
 play_to_end 'Jürgen€'
@@ -58,5 +76,7 @@ LC_ALL=C perl -0777 -ne 'exit(/\AJ\xfcrgen\x80:[1-9][0-9]*\r\n(?:None:0\r\n){4}\
 
 # OK closes the high scores, then the exit button ends the program.
 close_high_scores
+# The main window went back to the centre as the high scores closed.
+read -r WX WY <<<"$(position_of "$(fallox_window)")"
 end_game 300
 echo "PASS"
