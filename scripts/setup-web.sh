@@ -13,10 +13,7 @@ QT_NAME=qt6.4.2-wasm-static
 CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/fallox
 QT_DIR=$CACHE/$QT_NAME
 if [ ! -x "$QT_DIR/bin/qt-cmake" ]; then
-  archive=${FALLOX_WEB_QT_ARCHIVE:-}
-  for dir in ../shared/toolchains /work/shared/toolchains; do
-    [ -z "$archive" ] && [ -f "$dir/$QT_NAME.tar.xz" ] && archive=$dir/$QT_NAME.tar.xz
-  done
+  archive=$(scripts/find-qt-archive.sh web || true)
   if [ -z "$archive" ]; then
     echo "No static Qt for WebAssembly ($QT_NAME.tar.xz) in ../shared/toolchains or /work/shared/toolchains;" >&2
     echo "set FALLOX_WEB_QT_ARCHIVE, or make it with build-qt-wasm.sh beside the archive (about an hour)." >&2

@@ -21,7 +21,7 @@ QT_NAME=qt6.4.2-mingw-w64-static
 CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/fallox
 QT_DIR=$CACHE/$QT_NAME
 if [ ! -f "$QT_DIR/mingw-toolchain.cmake" ]; then
-  archive=$(scripts/find-windows-qt.sh || true)
+  archive=$(scripts/find-qt-archive.sh windows || true)
   if [ -z "$archive" ] && [ "${MAKE_QT:-0}" = 1 ]; then
     for dir in ../shared/toolchains /work/shared/toolchains; do
       if [ -x "$dir/build-qt-mingw.sh" ]; then
