@@ -35,7 +35,9 @@ void Program::Start()
     // Options chosen in an earlier run hold again; anything unreadable stays unset.
     // Converted from UTF-16 like the dialog's save path, so a folder name
     // outside ASCII reads back on every platform.
-    m_window.Game().State().Options = brixel::LoadSettings(SettingsFileLocation().readFrom.toStdU16String());
+    // The options dialog writes where this start chose, so both agree on the file.
+    m_settingsFile = SettingsFileLocation();
+    m_window.Game().State().Options = brixel::LoadSettings(m_settingsFile.readFrom.toStdU16String());
     m_window.ShowCentred();
     m_highScores.SetOwner(&m_window);
     m_highScores.LoadAtStartup();
@@ -47,7 +49,7 @@ void Program::Start()
 void Program::OpenOptions()
 {
     if (!m_options) {
-        m_options = std::make_unique<OptionsDialog>(m_window.Game().State().Options, SettingsFileLocation());
+        m_options = std::make_unique<OptionsDialog>(m_window.Game().State().Options, m_settingsFile);
         WindowOwner::Attach(m_options.get(), &m_window);
     }
     m_options->Open(&m_window);

@@ -4,6 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "highscores/HighScoreService.h"
+#include "settings/SettingsFilePath.h"
 
 class OptionsDialog;
 
@@ -28,4 +29,5 @@ private:
     MainWindow m_window;
     HighScoreService m_highScores;
     std::unique_ptr<OptionsDialog> m_options;
+    SettingsLocation m_settingsFile;  // where the options were read from and are saved to
 };
