@@ -19,5 +19,7 @@ cmake --build "$BUILD_DIR" -j"${BUILD_JOBS:-2}" --target fallox
 
 SITE=$BUILD_DIR/site
 rm -rf "$SITE" && mkdir -p "$SITE"
-cp web/index.html "$BUILD_DIR/fallox.js" "$BUILD_DIR/fallox.wasm" "$QT_DIR/plugins/platforms/qtloader.js" "$SITE/"
+# The page carries the game's icon itself, so the site stays these four files.
+sed "s|@ICON@|$(base64 -w0 resources/images/icon@2x.png)|" web/index.html >"$SITE/index.html"
+cp "$BUILD_DIR/fallox.js" "$BUILD_DIR/fallox.wasm" "$QT_DIR/plugins/platforms/qtloader.js" "$SITE/"
 ls -l "$SITE"
