@@ -11,3 +11,9 @@ SHOTS=${SHOTS:-$(mktemp -d)}
 export SHOTS
 echo "screenshots: $SHOTS"
 node tests/web/play.mjs "${BUILD_DIR:-build-web}/site"
+# Against the Linux program's skin, where ./test.sh has built it.
+if [ -x build/fallox ]; then
+  tests/web/skin_match.sh build/fallox "$SHOTS/web-window.png"
+else
+  echo "SKIP: the skin comparison needs the Linux program in build/ (./test.sh builds it)"
+fi

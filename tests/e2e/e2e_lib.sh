@@ -113,3 +113,13 @@ type_level() { click $((OX + 140)) $((OY + 73)); xdotool key ctrl+a type "$1"; }
 fill_box() { click $((OX + 135)) $((OY + 111)); }
 sound_box() { click $((OX + 135)) $((OY + 143)); }
 press_ok() { click $((OX + 95)) $((OY + 211)); }
+
+# The main window's picture at scale 1 from a screenshot ($1) at $2,$3, into
+# $4, its text labels blacked out: the menu captions, the preview's caption,
+# the counters and their captions. Only the labels may differ between two
+# builds' windows, with their font rendering.
+skin_of() {
+  convert "$1" -crop "336x328+$2+$3" +repage \
+    -fill black -draw 'rectangle 232,32 320,96' -draw 'rectangle 208,112 296,128' \
+    -draw 'rectangle 192,224 315,296' "$4"
+}

@@ -5,12 +5,13 @@
 // second tab. Prints each check; fails on the first that does not hold.
 //   node tests/web/play.mjs [SITE_DIR]      (screenshots go to $SHOTS or /tmp)
 import { spawn } from "node:child_process";
-import { writeFileSync } from "node:fs";
+import { mkdirSync, writeFileSync } from "node:fs";
 import { setTimeout as sleep } from "node:timers/promises";
 import puppeteer from "puppeteer-core";
 
 const site = process.argv[2] ?? new URL("../../build-web/site", import.meta.url).pathname;
 const shots = process.env.SHOTS ?? "/tmp";
+mkdirSync(shots, { recursive: true });
 const port = 8300 + (process.pid % 500);
 const origin = `http://127.0.0.1:${port}`;
 const mainSize = { width: 336, height: 328 };  // the main window, in page pixels
@@ -68,7 +69,8 @@ async function windows(page, name) {
     const screen = document.querySelector("#screen").getBoundingClientRect();
     const pixels = context.getImageData(0, 0, image.width, screen.height).data;
     const at = (x, y) => (y * image.width + x) * 4;
-    const background = pixels.slice(at(2, 2), at(2, 2) + 3).join();
+    const corner = at(2, Math.floor(screen.height) - 3);  // the screen's own grey, below any notice
+    const background = pixels.slice(corner, corner + 3).join();
     const differs = (x, y) => pixels.slice(at(x, y), at(x, y) + 3).join() !== background;
     // Column by column, then row by row: windows never overlap in these checks.
     const boxes = [];
@@ -168,6 +170,9 @@ try {
   check("the main window shows, centred on the page's screen", main &&
         Math.abs(main.x + main.width / 2 - layout.screen.width / 2) <= 2 &&
         Math.abs(main.y + main.height / 2 - layout.screen.height / 2) <= 2, JSON.stringify(main));
+  // The window's top row is the screen's own grey: the box is measured from the bottom.
+  await page.screenshot({ path: `${shots}/web-window.png`,
+                          clip: { x: main.x, y: main.y + main.height - mainSize.height, ...mainSize } });
 
   const scrolled = await page.evaluate(() => scrollY);
   await click(page, main, 213, 38);  // Neues spiel
@@ -242,6 +247,17 @@ try {
   await page.close();
   const later = await open();
   check("once the first tab is closed, a new tab plays", Boolean(mainWindowOf(await windows(later, "new-tab"))));
+
+  // A browser that keeps nothing for the page (its IndexedDB refused), in a profile of its own.
+  const refusing = await (await browser.createBrowserContext()).newPage();
+  await refusing.evaluateOnNewDocument(() => {
+    IDBFactory.prototype.open = () => { throw new DOMException("refused", "SecurityError"); };
+  });
+  await open(refusing);
+  const notice = await refusing.evaluate(() => document.querySelector("#notice:not([hidden])")?.textContent ?? "");
+  check("where the browser refuses storage, the game still plays where it always does and the page says so",
+        mainWindowOf(await windows(refusing, "storage-refused"))?.y === main.y && /nur, solange dieser Tab offen ist/.test(notice),
+        notice);
 } catch (error) {
   if (!failed) console.log("FAIL", error.message);
   failed = true;

@@ -12,13 +12,9 @@ LINUX_GAME=${2:?usage: skin_match_test.sh path/to/Fallox.exe path/to/fallox}
 RESOURCES="$(dirname "$0")/../../resources"
 source "$(dirname "$0")/wine_lib.sh"
 
-# The window's picture, its text labels blacked out: the menu captions, the
-# preview's caption, the counters and their captions.
 window_shot() {
   import -window root "$WORK/screen.png"
-  convert "$WORK/screen.png" -crop "336x328+$WX+$WY" +repage \
-    -fill black -draw 'rectangle 232,32 320,96' -draw 'rectangle 208,112 296,128' \
-    -draw 'rectangle 192,224 315,296' "$WORK/$1.png"
+  skin_of "$WORK/screen.png" "$WX" "$WY" "$WORK/$1.png"
 }
 
 prepare_game "$LINUX_GAME"
