@@ -2,21 +2,13 @@
 // and prints for each the milliseconds from the start of the navigation to
 // the program's report of its first paint (?firstpaint), with their median.
 //   node measure_startup.mjs SITE_A SITE_B LOADS
-import { spawn } from "node:child_process";
-import { createRequire } from "node:module";
 import { setTimeout as sleep } from "node:timers/promises";
+import { launch, serve } from "../../tests/web/chromium.mjs";
 
-const puppeteer = createRequire(new URL("../../tests/web/package.json", import.meta.url))("puppeteer-core");
 const [siteA, siteB, loads] = [process.argv[2], process.argv[3], Number(process.argv[4] ?? 9)];
-const sites = [siteA, siteB].map((dir, i) => ({ dir, port: 8600 + (process.pid % 300) * 2 + i, times: [] }));
-const servers = sites.map(s => spawn("python3", ["-m", "http.server", String(s.port), "--bind", "127.0.0.1",
-                                                  "--directory", s.dir], { stdio: "ignore" }));
-await sleep(500);
-const browser = await puppeteer.launch({
-  executablePath: "/usr/bin/chromium", headless: true,
-  args: ["--headless=new", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-         "--window-size=1024,768", "--disable-background-networking", "--no-first-run"],
-});
+const base = 8600 + (process.pid % 300) * 2;
+const sites = await Promise.all([siteA, siteB].map(async (dir, i) => ({ dir, times: [], ...await serve(dir, base + i) })));
+const browser = await launch();
 
 async function firstPaint(site) {
   const context = await browser.createBrowserContext();
@@ -26,7 +18,7 @@ async function firstPaint(site) {
     const at = /first paint at (\d+) ms/.exec(m.text());
     if (at) resolve(Number(at[1]));
   }));
-  await page.goto(`http://127.0.0.1:${site.port}/?firstpaint`);
+  await page.goto(`${site.origin}/?firstpaint`);
   const at = await Promise.race([painted, sleep(60000).then(() => NaN)]);
   const origin = await page.evaluate(() => performance.timeOrigin);
   await context.close();
@@ -43,4 +35,4 @@ for (const site of sites) {
 }
 console.log(`ratio ${(median(sites[0].times) / median(sites[1].times)).toFixed(2)}x`);
 await browser.close();
-servers.forEach(s => s.kill());
+sites.forEach(s => s.stop());
