@@ -19,9 +19,6 @@ if [ ! -x "$QT_DIR/bin/qt-cmake" ]; then
     echo "set FALLOX_WEB_QT_ARCHIVE, or make it with build-qt-wasm.sh beside the archive (about an hour)." >&2
     exit 1
   fi
-  mkdir -p "$CACHE"
-  echo "Unpacking $archive into $CACHE" >&2
-  rm -rf "$QT_DIR"
-  tar -C "$CACHE" -xJf "$archive"
+  scripts/unpack-qt.sh "$archive" "$QT_DIR"
 fi
 echo "$QT_DIR"

@@ -36,9 +36,6 @@ if [ ! -f "$QT_DIR/mingw-toolchain.cmake" ]; then
     echo "set FALLOX_WIN_QT_ARCHIVE, or MAKE_QT=1 to build it with build-qt-mingw.sh (about an hour)." >&2
     exit 1
   fi
-  mkdir -p "$CACHE"
-  echo "Unpacking $archive into $CACHE" >&2
-  rm -rf "$QT_DIR"
-  tar -C "$CACHE" -xJf "$archive"
+  scripts/unpack-qt.sh "$archive" "$QT_DIR"
 fi
 echo "$QT_DIR"
