@@ -2,8 +2,8 @@
 
 // Chooses the Qt platform for the application made while it lives: made
 // before the QApplication, told once the application exists, since Qt reads
-// its platform from the environment only then. PlatformChoiceLinux.cpp or
-// PlatformChoiceWindows.cpp, chosen by CMake.
+// its platform from the environment only then. PlatformChoiceLinux.cpp,
+// PlatformChoiceWindows.cpp or PlatformChoiceWeb.cpp, chosen by CMake.
 class PlatformChoice {
 public:
     PlatformChoice();

@@ -31,7 +31,6 @@ PlatformChoice::PlatformChoice() = default;
 // the browser keeps no files.
 void PlatformChoice::ApplicationMade()
 {
-    m_chose = false;
     // Emscripten calls every program "this.program"; the data folder is named
     // for the game instead.
     QCoreApplication::setApplicationName(QStringLiteral("fallox"));

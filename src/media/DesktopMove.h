@@ -7,6 +7,6 @@ class QWidget;
 // so that a drag of a single motion moves the window too. Returns only when
 // the move is over, so whatever waits for the press's handler (a running game)
 // holds for the whole move. Returns false where the window moves itself
-// instead (the drag's own loop). DesktopMoveLinux.cpp or DesktopMoveWindows.cpp,
-// chosen by CMake.
+// instead (the drag's own loop). DesktopMoveLinux.cpp, DesktopMoveWindows.cpp or
+// DesktopMoveWeb.cpp, chosen by CMake.
 bool DesktopMove(QWidget* window);

@@ -6,7 +6,8 @@ namespace brixel {
 
 // The program's one speaker, on the platform it was built for: SDL on Linux
 // (SystemSpeakerSdl.cpp), Windows' own sound call on Windows
-// (SystemSpeakerWindows.cpp). CMake compiles exactly one of the two.
+// (SystemSpeakerWindows.cpp), Web Audio in a browser (SystemSpeakerWeb.cpp).
+// CMake compiles exactly one of the three.
 AudioDevice& SystemSpeaker();
 
 }  // namespace brixel

@@ -10,5 +10,6 @@ struct SettingsFolders {
     QStringList older;  // other folders an older copy may have left it in, read but never written
 };
 
-// SettingsFoldersWindows.cpp or SettingsFoldersOther.cpp, chosen by CMake.
+// SettingsFoldersWindows.cpp, SettingsFoldersWeb.cpp or SettingsFoldersOther.cpp,
+// chosen by CMake.
 SettingsFolders PlatformSettingsFolders();
